@@ -1,0 +1,20 @@
+#include "inputline.h"
+
+#include <QFocusEvent>
+
+#include <limits>
+
+InputLine::InputLine(QWidget *parent)
+    : QLineEdit(parent)
+{
+    setMaxLength(std::numeric_limits<int>::max()); // no limit of its own
+}
+
+void InputLine::focusInEvent(QFocusEvent *event)
+{
+    const bool hadSelection = hasSelectedText();
+    const int caret = cursorPosition();
+    QLineEdit::focusInEvent(event);
+    if (!hadSelection && hasSelectedText())
+        setCursorPosition(caret);
+}

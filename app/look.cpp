@@ -1,0 +1,102 @@
+#include "look.h"
+
+#include <QGuiApplication>
+#include <QLayout>
+#include <QMainWindow>
+#include <QWidget>
+
+#ifdef VANTOR_HAVE_XCB
+#include <QtGui/qguiapplication_platform.h>
+#include <xcb/xcb.h>
+#endif
+
+namespace Look {
+
+QRect twips(int left, int top, int width, int height)
+{
+    auto px = [](int t) { return (t + twipsPerPixel / 2) / twipsPerPixel; };
+    return {px(left), px(top), px(width), px(height)};
+}
+
+namespace {
+
+QFont font(const QStringList &families)
+{
+    QFont f;
+    f.setFamilies(families);
+    f.setPointSizeF(8.25);
+    f.setWeight(QFont::Normal);
+    return f;
+}
+
+// On X11 a utility window still gets a task-bar button from some panels;
+// the EWMH state asks every one of them to leave it out. Qt merges the state
+// we set here with its own when it maps the window.
+void skipTaskbar(QWidget *window)
+{
+#ifdef VANTOR_HAVE_XCB
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return;
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11)
+        return;
+    xcb_connection_t *connection = x11->connection();
+    auto intern = [connection](const char *name) {
+        const auto cookie = xcb_intern_atom(connection, 0, uint16_t(qstrlen(name)), name);
+        xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(connection, cookie, nullptr);
+        const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+        free(reply);
+        return atom;
+    };
+    const xcb_atom_t state = intern("_NET_WM_STATE");
+    const xcb_atom_t skip[] = {intern("_NET_WM_STATE_SKIP_TASKBAR"), intern("_NET_WM_STATE_SKIP_PAGER")};
+    if (state == XCB_ATOM_NONE || skip[0] == XCB_ATOM_NONE || skip[1] == XCB_ATOM_NONE)
+        return;
+    xcb_change_property(connection, XCB_PROP_MODE_APPEND, xcb_window_t(window->winId()), state,
+                        XCB_ATOM_ATOM, 32, 2, skip);
+    xcb_flush(connection);
+#else
+    Q_UNUSED(window);
+#endif
+}
+
+} // namespace
+
+QFont verdana()
+{
+    return font({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+}
+
+QFont dialogFont()
+{
+    return font({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                 QStringLiteral("DejaVu Sans")});
+}
+
+void setColours(QWidget *widget, const QColor &text, const QColor &background)
+{
+    QPalette palette = widget->palette();
+    for (const auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        palette.setColor(role, text);
+    for (const auto role : {QPalette::Base, QPalette::Window, QPalette::Button})
+        palette.setColor(role, background);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void makeToolWindow(QWidget *window, const QSize &clientSize)
+{
+    window->setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                           | Qt::WindowCloseButtonHint);
+    if (auto *main = qobject_cast<QMainWindow *>(window); main && main->centralWidget()) {
+        // The client area is the central widget; the window keeps the size
+        // that its menu bar and client area need.
+        main->centralWidget()->setFixedSize(clientSize);
+        main->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    } else {
+        window->setFixedSize(clientSize);
+    }
+    skipTaskbar(window);
+}
+
+} // namespace Look

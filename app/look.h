@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+
+class QWidget;
+
+// The look the windows share: twips, fonts, colours and the tool-window frame.
+namespace Look {
+
+// Positions and sizes are designed in twips, 15 to a logical pixel.
+constexpr int twipsPerPixel = 15;
+QRect twips(int left, int top, int width, int height);
+
+// Verdana 8.25 pt; DejaVu Sans stands in where Verdana is not installed.
+QFont verdana();
+// MS Sans Serif 8.25 pt, the dialog font; DejaVu Sans stands in likewise.
+QFont dialogFont();
+
+const QColor lightGrey(192, 192, 192);
+
+// Text in the given colour on the given background.
+void setColours(QWidget *widget, const QColor &text, const QColor &background);
+
+// A fixed-size tool window of the given client size: small caption, close box
+// only, no task-bar entry. Call before the window is first shown.
+void makeToolWindow(QWidget *window, const QSize &clientSize);
+
+} // namespace Look

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "endpoints.h"
+#include "hyperlinklabel.h"
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// What the main window reaches outside itself. The program uses production();
+// tests put in loopback endpoints and recorders, so that no test contacts a
+// real server, opens a browser or blocks on a modal box.
+struct Seams
+{
+    Endpoints endpoints;
+    // Says in a modal box why an operation was refused.
+    std::function<void(QWidget *parent, const QString &sentence)> reportError;
+    HyperlinkLabel::UrlOpener openUrl;
+    // Ends the program at once.
+    std::function<void()> endProgram;
+
+    static Seams production();
+};

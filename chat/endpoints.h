@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// Where CONNECT and File > Connect go. The program uses production(); tests
+// build windows with loopback endpoints instead.
+struct Endpoints
+{
+    QString serverAddress; // CONNECT: one fixed server, dotted-quad IPv4
+    QString serviceHost;   // File > Connect: the service's host name
+    quint16 port = 6112;
+
+    static Endpoints production();
+};

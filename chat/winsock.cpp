@@ -1,0 +1,131 @@
+#include "winsock.h"
+
+#include <QScopedValueRollback>
+#include <QTcpSocket>
+
+Winsock::Winsock(QObject *parent)
+    : QObject(parent)
+    , m_socket(new QTcpSocket(this))
+{
+    connect(m_socket, &QTcpSocket::connected, this, &Winsock::onConnected);
+    connect(m_socket, &QTcpSocket::readyRead, this, &Winsock::onReadyRead);
+    connect(m_socket, &QTcpSocket::disconnected, this, &Winsock::onEnded);
+    connect(m_socket, &QTcpSocket::errorOccurred, this, &Winsock::onEnded);
+}
+
+Winsock::~Winsock()
+{
+    // Ending the program sends nothing more: drop what is still unsent.
+    QScopedValueRollback guard(m_closing, true);
+    m_socket->abort();
+}
+
+bool Winsock::connectToHost(const QString &host, quint16 port)
+{
+    switch (m_state) {
+    case State::Closed:
+        break;
+    case State::Connecting:
+        return refuse(tr("Already connecting to the server: wait for it, or press LOG OFF to stop."));
+    case State::Connected:
+        return refuse(tr("Already connected: press LOG OFF before you connect again."));
+    case State::Closing:
+        return refuse(tr("The server has closed the connection: press LOG OFF, then connect again."));
+    case State::Error:
+        return refuse(tr("The last connection failed (%1): press LOG OFF, then connect again.")
+                          .arg(m_errorString));
+    }
+    m_errorString.clear();
+    m_remoteHost = host;
+    m_remotePort = port;
+    setState(State::Connecting);
+    m_socket->connectToHost(host, port);
+    return true;
+}
+
+bool Winsock::sendData(const QByteArray &bytes)
+{
+    if (m_state != State::Connected)
+        return refuse(notOpenSentence());
+    m_socket->write(bytes);
+    return true;
+}
+
+QByteArray Winsock::getData()
+{
+    QByteArray bytes = m_socket->readAll();
+    m_bytesReceived += quint64(bytes.size());
+    return bytes;
+}
+
+void Winsock::close()
+{
+    {
+        // abort() reports the end synchronously; that end is ours, not the server's.
+        QScopedValueRollback guard(m_closing, true);
+        m_socket->flush(); // what was sent before LOG OFF still goes out
+        m_socket->abort();
+    }
+    m_errorString.clear();
+    setState(State::Closed);
+}
+
+void Winsock::setState(State state)
+{
+    if (m_state == state)
+        return;
+    m_state = state;
+    Q_EMIT stateChanged(state);
+}
+
+void Winsock::onConnected()
+{
+    if (m_state == State::Connecting)
+        setState(State::Connected);
+}
+
+void Winsock::onReadyRead()
+{
+    const qint64 waiting = m_socket->bytesAvailable();
+    if (waiting > 0)
+        Q_EMIT dataArrival(waiting);
+}
+
+void Winsock::onEnded()
+{
+    if (m_closing || m_state == State::Closed)
+        return;
+    // Whatever the server sent before it went away is still shown.
+    onReadyRead();
+    if (m_state == State::Closing || m_state == State::Error)
+        return;
+    if (m_socket->error() == QAbstractSocket::RemoteHostClosedError && m_state == State::Connected) {
+        setState(State::Closing);
+    } else {
+        m_errorString = m_socket->errorString();
+        setState(State::Error);
+    }
+}
+
+bool Winsock::refuse(const QString &sentence)
+{
+    Q_EMIT refused(sentence);
+    return false;
+}
+
+QString Winsock::notOpenSentence() const
+{
+    switch (m_state) {
+    case State::Closed:
+        return tr("Not connected: press CONNECT first, then try again.");
+    case State::Connecting:
+        return tr("Still connecting to the server: wait a moment, then try again.");
+    case State::Closing:
+        return tr("The server has closed the connection: press LOG OFF, then connect again.");
+    case State::Error:
+        return tr("The connection failed (%1): press LOG OFF, then connect again.").arg(m_errorString);
+    case State::Connected:
+        break;
+    }
+    return {};
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QLabel>
+#include <QUrl>
+
+#include <functional>
+
+// A label that shows a caption and hands its target address to an opener when
+// clicked, or when Space or Enter is pressed while it has the focus. The opener
+// is a seam: the program opens a browser, tests record the address. Where the
+// designed font is wider than the label (a stand-in font), the caption is
+// shown smaller rather than cut off.
+class HyperlinkLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    using UrlOpener = std::function<void(const QUrl &)>;
+
+    HyperlinkLabel(const QString &caption, const QUrl &target, UrlOpener opener,
+                   QWidget *parent = nullptr);
+
+    QUrl target() const { return m_target; }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void open();
+
+    QUrl m_target;
+    UrlOpener m_opener;
+};

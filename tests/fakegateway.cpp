@@ -1,0 +1,75 @@
+#include "fakegateway.h"
+
+#include <QTest>
+
+#include <sys/socket.h>
+
+FakeGateway::FakeGateway(QObject *parent)
+    : QObject(parent)
+{
+    m_server.listen(QHostAddress::LocalHost, 0);
+    connect(&m_server, &QTcpServer::newConnection, this, [this] {
+        while (QTcpSocket *client = m_server.nextPendingConnection()) {
+            if (m_client)
+                m_client->deleteLater();
+            m_client = client;
+            m_received.clear();
+            m_clientGone = false;
+            ++m_connections;
+            client->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+            connect(client, &QTcpSocket::readyRead, this, [this, client] {
+                if (client == m_client)
+                    m_received += client->readAll();
+            });
+            connect(client, &QTcpSocket::disconnected, this, [this, client] {
+                if (client == m_client)
+                    m_clientGone = true;
+            });
+        }
+    });
+}
+
+bool FakeGateway::waitForConnections(int n, int timeoutMs)
+{
+    return QTest::qWaitFor([&] { return m_connections >= n; }, timeoutMs);
+}
+
+bool FakeGateway::waitForReceived(qsizetype n, int timeoutMs)
+{
+    return QTest::qWaitFor([&] { return m_received.size() >= n; }, timeoutMs);
+}
+
+bool FakeGateway::waitForClientGone(int timeoutMs)
+{
+    return QTest::qWaitFor([&] { return m_clientGone || !m_client; }, timeoutMs);
+}
+
+bool FakeGateway::clientConnected() const
+{
+    return m_client && m_client->state() == QAbstractSocket::ConnectedState && !m_clientGone;
+}
+
+void FakeGateway::send(const QByteArray &bytes)
+{
+    if (!m_client)
+        return;
+    m_client->write(bytes);
+    m_client->flush();
+}
+
+void FakeGateway::closeClient()
+{
+    if (m_client)
+        m_client->disconnectFromHost();
+}
+
+void FakeGateway::resetClient()
+{
+    if (!m_client)
+        return;
+    m_client->flush();
+    // A zero linger time makes close() send RST instead of FIN.
+    const linger hard{1, 0};
+    ::setsockopt(int(m_client->socketDescriptor()), SOL_SOCKET, SO_LINGER, &hard, sizeof hard);
+    m_client->abort();
+}

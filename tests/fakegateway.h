@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHostAddress>
+#include <QObject>
+#include <QPointer>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+// A chat gateway for tests, on 127.0.0.1 only: it records every byte its
+// client sends and sends what a test tells it to, piece by piece.
+class FakeGateway : public QObject
+{
+    Q_OBJECT
+public:
+    explicit FakeGateway(QObject *parent = nullptr);
+
+    QString address() const { return QStringLiteral("127.0.0.1"); }
+    quint16 port() const { return m_server.serverPort(); }
+    int connections() const { return m_connections; }
+
+    // Wait until n clients have connected since the gateway started.
+    bool waitForConnections(int n, int timeoutMs = 5000);
+    // Everything the current client sent so far.
+    QByteArray received() const { return m_received; }
+    // Wait until at least n bytes have been received from the current client.
+    bool waitForReceived(qsizetype n, int timeoutMs = 5000);
+    // Wait until the client's end of the connection is closed.
+    bool waitForClientGone(int timeoutMs = 5000);
+    bool clientConnected() const;
+
+    // Send one piece now.
+    void send(const QByteArray &bytes);
+    // Close our end gracefully, after what was sent.
+    void closeClient();
+    // Tear the connection down with a reset.
+    void resetClient();
+    // Stop listening, so that a connect is refused.
+    void stopListening() { m_server.close(); }
+
+private:
+    QTcpServer m_server;
+    QPointer<QTcpSocket> m_client;
+    QByteArray m_received;
+    int m_connections = 0;
+    bool m_clientGone = false;
+};

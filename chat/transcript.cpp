@@ -28,6 +28,8 @@ Transcript::Transcript(QTextDocument *document, QObject *parent)
     m_document->setMaximumBlockCount(maxLines);
     m_document->setUndoRedoEnabled(false);
     // A CR only swallows the LF that follows it if nothing came between them.
+    // The document reports changes only once it has a layout.
+    m_document->documentLayout();
     connect(m_document, &QTextDocument::contentsChange, this, [this] {
         if (!m_editing)
             m_crPending = false;
@@ -36,6 +38,8 @@ Transcript::Transcript(QTextDocument *document, QObject *parent)
 
 void Transcript::append(QStringView text)
 {
+    if (text.isEmpty())
+        return;
     if (m_crPending && text.startsWith(u'\n'))
         text = text.mid(1);
     m_crPending = false;
@@ -51,6 +55,7 @@ void Transcript::append(QStringView text)
 void Transcript::insert(QTextCursor &cursor, QStringView text)
 {
     QScopedValueRollback guard(m_editing, true);
+    m_crPending = false; // append() sets it again where it still holds
     cursor.beginEditBlock();
     cursor.removeSelectedText();
 

@@ -1,4 +1,477 @@
+#include "fakegateway.h"
+#include "form1.h"
+#include "hyperlinklabel.h"
+#include "inputline.h"
+#include "transcript.h"
+#include "winsock.h"
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
-class tst_X : public QObject { Q_OBJECT };
-QTEST_MAIN(tst_X)
+
+namespace {
+
+const QString banner = QStringLiteral("\t\t****WELCOME TO VANTOR CHAT****\n");
+const QString initialInput = QStringLiteral("Type what you want here :)");
+const QString notice =
+    QStringLiteral("[YOUR CONNECTION HAS BEEN TERMINATED BY THE BUTTON ON THE LEFT, hehehe]");
+
+// A main window on loopback endpoints, with every outside effect recorded.
+struct Harness
+{
+    FakeGateway gateway;
+    QStringList errors;
+    QList<QUrl> opened;
+    int ended = 0;
+    QPointer<Form1> form;
+
+    Harness()
+    {
+        Seams seams;
+        seams.endpoints = {gateway.address(), QStringLiteral("localhost"), gateway.port()};
+        seams.reportError = [this](QWidget *, const QString &sentence) { errors << sentence; };
+        seams.openUrl = [this](const QUrl &url) { opened << url; };
+        seams.endProgram = [this] { ++ended; };
+        form = new Form1(seams);
+        form->show();
+    }
+    ~Harness() { delete form; }
+
+    bool connect()
+    {
+        form->cmdConnect->click();
+        return gateway.waitForConnections(gateway.connections() + 1)
+            && QTest::qWaitFor([&] { return form->Winsock1->state() == Winsock::State::Connected; });
+    }
+    // Sends bytes from the server and waits until the window has taken them.
+    bool serve(const QByteArray &bytes)
+    {
+        const quint64 target = form->Winsock1->bytesReceived() + quint64(bytes.size());
+        gateway.send(bytes);
+        return QTest::qWaitFor([&] { return form->Winsock1->bytesReceived() >= target; });
+    }
+    QString shown() const { return form->transcript()->text(); }
+    int caret() const { return form->Text2->textCursor().position(); }
+};
+
+} // namespace
+
+class tst_Form1 : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void layout_data();
+    void layout();
+    void startsAsDesigned();
+    void focusLaterSelectsNothing();
+    void enterSendsAndCtrlEnterBreaksTheLine();
+    void loginSendsThePreambleOnly();
+    void sendSendsEchoesAndClears();
+    void echoGoesToTheCaret();
+    void receiveAppendsAndMovesTheCaret();
+    void refusedOperationsChangeNothing();
+    void logOffWithAndWithoutConnection();
+    void serverCloseKeepsTextAndNeedsLogOff();
+    void everyByteIsShown();
+    void typedCharacterWithoutAByteEchoesWhatWasSent();
+    void connectEndpoints();
+    void linkOpensTheMakersSite();
+    void exitSendsNothingMore();
+    void closingTheWindowDropsTheConnection();
+};
+
+void tst_Form1::layout_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QColor>("text");
+    QTest::addColumn<QColor>("background");
+    QTest::addColumn<bool>("verdana");
+    const QColor system; // invalid: the style's own colours
+    QTest::newRow("Text1") << "Text1" << QRect(1200, 6000, 8175, 285) << initialInput
+                           << QColor(Qt::white) << QColor(Qt::black) << true;
+    QTest::newRow("cmdSend") << "cmdSend" << QRect(50, 5160, 1095, 615) << "SEND" << system << system << true;
+    QTest::newRow("Text2") << "Text2" << QRect(1200, 0, 8175, 5925) << QString()
+                           << QColor(128, 255, 128) << QColor(Qt::black) << true;
+    QTest::newRow("cmdConnect") << "cmdConnect" << QRect(50, 360, 1095, 615) << "CONNECT" << system << system << true;
+    QTest::newRow("cmdLogin") << "cmdLogin" << QRect(50, 1560, 1095, 615) << "LOGIN" << system << system << true;
+    QTest::newRow("Disconnect") << "Disconnect" << QRect(50, 2760, 1095, 615) << "LOG OFF" << system << system << true;
+    QTest::newRow("cmdExit") << "cmdExit" << QRect(50, 3960, 1095, 615) << "EXIT" << system << system << true;
+    QTest::newRow("csHyperlink1") << "csHyperlink1" << QRect(120, 6000, 975, 255) << "ombrix.example"
+                                  << system << QColor(192, 192, 192) << false;
+}
+
+void tst_Form1::layout()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+    QFETCH(QString, caption);
+    QFETCH(QColor, text);
+    QFETCH(QColor, background);
+    QFETCH(bool, verdana);
+    Harness h;
+    const QMap<QString, QWidget *> controls = {
+        {"Text1", h.form->Text1}, {"cmdSend", h.form->cmdSend}, {"Text2", h.form->Text2},
+        {"cmdConnect", h.form->cmdConnect}, {"cmdLogin", h.form->cmdLogin},
+        {"Disconnect", h.form->Disconnect}, {"cmdExit", h.form->cmdExit},
+        {"csHyperlink1", h.form->csHyperlink1}};
+    QWidget *control = controls.value(name);
+    QVERIFY(control);
+    const QRect pixels(qRound(twips.x() / 15.0), qRound(twips.y() / 15.0),
+                       qRound(twips.width() / 15.0), qRound(twips.height() / 15.0));
+    QCOMPARE(control->geometry(), pixels);
+    if (auto *button = qobject_cast<QPushButton *>(control)) {
+        QCOMPARE(button->text(), caption);
+        QVERIFY(!button->isDefault());
+    } else if (auto *line = qobject_cast<QLineEdit *>(control)) {
+        QCOMPARE(line->text(), caption);
+    } else if (auto *label = qobject_cast<QLabel *>(control)) {
+        QCOMPARE(label->text(), caption);
+        QCOMPARE(label->alignment(), Qt::AlignCenter);
+        QVERIFY(control->font().underline());
+    }
+    if (text.isValid())
+        QCOMPARE(control->palette().color(QPalette::Text), text);
+    if (background.isValid()) {
+        const auto role = qobject_cast<QLabel *>(control) ? QPalette::Window : QPalette::Base;
+        QCOMPARE(control->palette().color(role), background);
+    }
+    if (verdana) {
+        QCOMPARE(control->font().families().value(0), QStringLiteral("Verdana"));
+        QCOMPARE(control->font().pointSizeF(), 8.25);
+        QVERIFY(!control->font().bold() && !control->font().italic() && !control->font().underline());
+    }
+}
+
+void tst_Form1::startsAsDesigned()
+{
+    Harness h;
+    Form1 &f = *h.form;
+    QCOMPARE(f.windowTitle(), QStringLiteral("VANTOR BOT 3.02"));
+    QCOMPARE(f.centralWidget()->size(), QSize(626, 422));
+    QCOMPARE(f.centralWidget()->palette().color(QPalette::Window), QColor(192, 192, 192));
+    QCOMPARE(f.minimumSize(), f.maximumSize());
+    const Qt::WindowFlags flags = f.windowFlags();
+    QVERIFY((flags & Qt::WindowType_Mask) == Qt::Tool);
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+
+    QCOMPARE(f.Text2->toPlainText(), banner);
+    QCOMPARE(h.caret(), 0);
+    QCOMPARE(f.Text1->text(), initialInput);
+    QCOMPARE(f.Text1->cursorPosition(), 0);
+    QVERIFY(!f.Text1->hasSelectedText());
+    QVERIFY(!f.Text2->isReadOnly());
+    QCOMPARE(f.Text1->echoMode(), QLineEdit::Normal);
+    QVERIFY(f.Text1->maxLength() > 1'000'000);
+
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    QCOMPARE(QApplication::focusWidget(), f.Text1);
+    // The tab order of the design, from the input line round to the link.
+    const QList<QWidget *> order = {f.Text1, f.cmdSend, f.Text2, f.cmdConnect, f.cmdLogin,
+                                    f.Disconnect, f.cmdExit, f.csHyperlink1};
+    for (qsizetype i = 0; i + 1 < order.size(); ++i) {
+        QTest::keyClick(order[i], Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), order[i + 1]);
+    }
+    QTest::keyClick(f.csHyperlink1, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), f.Text1);
+
+    // Typed at once, text goes in front of the initial text.
+    QTest::keyClicks(f.Text1, QStringLiteral("hi "));
+    QCOMPARE(f.Text1->text(), QStringLiteral("hi ") + initialInput);
+}
+
+void tst_Form1::focusLaterSelectsNothing()
+{
+    Harness h;
+    QVERIFY(QTest::qWaitForWindowActive(h.form));
+    h.form->Text1->setCursorPosition(4);
+    h.form->cmdExit->setFocus();
+    QTest::keyClick(h.form->cmdExit, Qt::Key_Tab); // to the link
+    QTest::keyClick(h.form->csHyperlink1, Qt::Key_Tab); // round to the input line
+    QCOMPARE(QApplication::focusWidget(), h.form->Text1);
+    QVERIFY(!h.form->Text1->hasSelectedText());
+    QCOMPARE(h.form->Text1->cursorPosition(), 4);
+    h.form->Text2->setFocus(Qt::MouseFocusReason);
+    h.form->Text1->setFocus(Qt::ShortcutFocusReason);
+    QVERIFY(!h.form->Text1->hasSelectedText());
+}
+
+void tst_Form1::enterSendsAndCtrlEnterBreaksTheLine()
+{
+    Harness h;
+    QVERIFY(h.connect());
+    QSignalSpy clicks(h.form->cmdSend, &QPushButton::clicked);
+
+    h.form->Text1->setText(QStringLiteral("one"));
+    QTest::keyClick(h.form->Text1, Qt::Key_Return);
+    h.form->Text1->setText(QStringLiteral("two"));
+    QTest::keyClick(h.form->Text1, Qt::Key_Enter, Qt::KeypadModifier);
+    h.form->Text1->setText(QStringLiteral("three"));
+    QTest::keyClick(h.form->Text2, Qt::Key_Return);
+    QCOMPARE(clicks.size(), 3);
+    QVERIFY(h.gateway.waitForReceived(17));
+    QCOMPARE(h.gateway.received(), QByteArray("one\r\ntwo\r\nthree\r\n"));
+
+    // Ctrl+Enter breaks the transcript's line where the caret is; nothing goes out.
+    QTextCursor caret = h.form->Text2->textCursor();
+    caret.movePosition(QTextCursor::End);
+    h.form->Text2->setTextCursor(caret);
+    QTest::keyClicks(h.form->Text2, QStringLiteral("ab"));
+    QTest::keyClick(h.form->Text2, Qt::Key_Left);
+    QTest::keyClick(h.form->Text2, Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(clicks.size(), 3);
+    QCOMPARE(h.shown(), QStringLiteral("one\ntwo\nthree\n") + banner + QStringLiteral("a\nb"));
+    QTest::qWait(50);
+    QCOMPARE(h.gateway.received().size(), 17);
+}
+
+void tst_Form1::loginSendsThePreambleOnly()
+{
+    Harness h;
+    QVERIFY(h.connect());
+    const QString before = h.shown();
+    h.form->cmdLogin->click();
+    QVERIFY(h.gateway.waitForReceived(6));
+    QTest::qWait(50);
+    QCOMPARE(h.gateway.received(), QByteArray("\x03\x04\x0d\x0a\x0d\x0a", 6));
+    QCOMPARE(h.shown(), before);
+    QVERIFY(h.errors.isEmpty());
+}
+
+void tst_Form1::sendSendsEchoesAndClears()
+{
+    Harness h;
+    QVERIFY(h.connect());
+    QVERIFY(h.serve("Username: "));
+
+    // Never edited: the initial text goes out as it stands.
+    h.form->cmdSend->click();
+    h.form->Text1->setText(QStringLiteral("hello"));
+    h.form->cmdSend->click();
+    // The password is a line like any other, echoed in clear.
+    h.form->Text1->setText(QStringLiteral("s3cret"));
+    h.form->cmdSend->click();
+    h.form->Text1->clear();
+    h.form->cmdSend->click();
+    h.form->Text1->setText(QStringLiteral("/kick "));
+    h.form->cmdSend->click();
+
+    const QByteArray expected = initialInput.toLatin1() + "\r\nhello\r\ns3cret\r\n\r\n/kick \r\n";
+    QVERIFY(h.gateway.waitForReceived(expected.size()));
+    QCOMPARE(h.gateway.received(), expected);
+    QCOMPARE(h.shown(), banner + QStringLiteral("Username: ") + initialInput
+                 + QStringLiteral("\nhello\ns3cret\n\n/kick \n"));
+    QCOMPARE(h.form->Text1->text(), QString());
+    QVERIFY(h.errors.isEmpty());
+}
+
+void tst_Form1::echoGoesToTheCaret()
+{
+    Harness h;
+    QVERIFY(h.connect());
+    // Nothing received yet: the caret is still at 0, in front of the banner.
+    h.form->Text1->setText(QStringLiteral("first"));
+    h.form->cmdSend->click();
+    QCOMPARE(h.shown(), QStringLiteral("first\n") + banner);
+    QCOMPARE(h.caret(), 6);
+
+    // A caret the user placed in the middle of a line, with a selection.
+    QTextCursor caret = h.form->Text2->textCursor();
+    caret.setPosition(8);
+    caret.setPosition(10, QTextCursor::KeepAnchor);
+    h.form->Text2->setTextCursor(caret);
+    h.form->Text1->setText(QStringLiteral("mid"));
+    h.form->cmdSend->click();
+    QCOMPARE(h.shown(), QStringLiteral("first\n\t\tmid\n**WELCOME TO VANTOR CHAT****\n"));
+
+    // After LOG OFF and a new CONNECT, in front of the notice.
+    h.form->Disconnect->click();
+    QVERIFY(h.connect());
+    h.form->Text1->setText(QStringLiteral("again"));
+    h.form->cmdSend->click();
+    QCOMPARE(h.shown(), QStringLiteral("again\n") + notice);
+}
+
+void tst_Form1::receiveAppendsAndMovesTheCaret()
+{
+    Harness h;
+    QVERIFY(h.connect());
+    // Typed into the transcript: kept, and the arrival comes after it.
+    QTextCursor caret = h.form->Text2->textCursor();
+    caret.movePosition(QTextCursor::End);
+    h.form->Text2->setTextCursor(caret);
+    QTest::keyClicks(h.form->Text2, QStringLiteral("mine"));
+    caret = h.form->Text2->textCursor();
+    caret.setPosition(2);
+    caret.setPosition(5, QTextCursor::KeepAnchor);
+    h.form->Text2->setTextCursor(caret);
+
+    // A CR in one read and its LF in the next are one line break.
+    QVERIFY(h.serve("Password: \r"));
+    QVERIFY(h.serve("\n<b>1018</b> INFO\r\n"));
+    QCOMPARE(h.shown(), banner + QStringLiteral("minePassword: \n<b>1018</b> INFO\n"));
+    QCOMPARE(h.caret(), h.form->Text2->document()->characterCount() - 1);
+    QVERIFY(!h.form->Text2->textCursor().hasSelection());
+    // The newest text is in view.
+    QScrollBar *bar = h.form->Text2->verticalScrollBar();
+    QCOMPARE(bar->value(), bar->maximum());
+}
+
+void tst_Form1::refusedOperationsChangeNothing()
+{
+    Harness h;
+    h.form->Text1->setText(QStringLiteral("hello"));
+    const QString before = h.shown();
+
+    h.form->cmdSend->click();
+    h.form->cmdLogin->click();
+    QCOMPARE(h.errors.size(), 2);
+    QCOMPARE(h.form->Text1->text(), QStringLiteral("hello"));
+    QCOMPARE(h.shown(), before);
+
+    // While connecting, too: nothing may reach the server once it is connected.
+    h.form->cmdConnect->click();
+    h.form->cmdSend->click();
+    h.form->cmdLogin->click();
+    h.form->cmdConnect->click();
+    QCOMPARE(h.errors.size(), 5);
+    QVERIFY(QTest::qWaitFor([&] { return h.form->Winsock1->state() == Winsock::State::Connected; }));
+    h.form->cmdConnect->click();
+    QCOMPARE(h.errors.size(), 6);
+    QTest::qWait(100);
+    QCOMPARE(h.gateway.received(), QByteArray());
+    QCOMPARE(h.gateway.connections(), 1);
+    QCOMPARE(h.form->Text1->text(), QStringLiteral("hello"));
+    QCOMPARE(h.shown(), before);
+    for (const QString &sentence : std::as_const(h.errors))
+        QVERIFY2(sentence.endsWith(u'.') && sentence.size() > 20, qPrintable(sentence));
+}
+
+void tst_Form1::logOffWithAndWithoutConnection()
+{
+    Harness h;
+    h.form->Disconnect->click();
+    QCOMPARE(h.form->Text2->toPlainText(), notice);
+    QCOMPARE(h.caret(), 0);
+    QVERIFY(h.errors.isEmpty());
+
+    QVERIFY(h.connect());
+    QVERIFY(h.serve("hello\r\n"));
+    h.form->Disconnect->click();
+    QCOMPARE(h.form->Text2->toPlainText(), notice);
+    QCOMPARE(h.caret(), 0);
+    QVERIFY(h.gateway.waitForClientGone());
+    QCOMPARE(h.form->Winsock1->state(), Winsock::State::Closed);
+
+    // Reconnect: what arrives follows the notice's closing bracket directly.
+    QVERIFY(h.connect());
+    QVERIFY(h.serve("back"));
+    QCOMPARE(h.shown(), notice + QStringLiteral("back"));
+    QVERIFY(h.errors.isEmpty());
+}
+
+void tst_Form1::serverCloseKeepsTextAndNeedsLogOff()
+{
+    Harness h;
+    QVERIFY(h.connect());
+    h.gateway.send("bye\r\nlast");
+    h.gateway.closeClient();
+    QVERIFY(QTest::qWaitFor([&] { return h.form->Winsock1->state() == Winsock::State::Closing; }));
+    QVERIFY(QTest::qWaitFor([&] { return h.shown().endsWith(QStringLiteral("last")); }));
+    QCOMPARE(h.shown(), banner + QStringLiteral("bye\nlast"));
+    QVERIFY(h.errors.isEmpty()); // the close itself says nothing
+
+    h.form->cmdConnect->click();
+    QCOMPARE(h.errors.size(), 1);
+    QVERIFY(h.errors.at(0).contains(QStringLiteral("LOG OFF")));
+    h.form->Disconnect->click();
+    QVERIFY(h.connect());
+}
+
+void tst_Form1::everyByteIsShown()
+{
+    Harness h;
+    QVERIFY(h.connect());
+    h.form->Disconnect->click(); // start from the bare notice
+    QVERIFY(h.connect());
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(char(b));
+    QVERIFY(h.serve(all));
+    // The line breaks become breaks; every other byte is one character.
+    QString expected = QString::fromLatin1(all);
+    expected.replace(u'\r', u'\n');
+    QCOMPARE(h.shown(), notice + expected);
+}
+
+void tst_Form1::typedCharacterWithoutAByteEchoesWhatWasSent()
+{
+    Harness h;
+    QVERIFY(h.connect());
+    h.form->Disconnect->click();
+    QVERIFY(h.connect());
+    h.form->Text1->setText(QStringLiteral("caf\u00e9 \u20ac\U0001F600!"));
+    h.form->cmdSend->click();
+    QVERIFY(h.gateway.waitForReceived(10));
+    QCOMPARE(h.gateway.received(), QByteArray("caf\xe9 ?" "?!\r\n"));
+    QCOMPARE(h.shown(), QStringLiteral("caf\u00e9 ?" "?!\n") + notice);
+}
+
+void tst_Form1::connectEndpoints()
+{
+    Harness h;
+    QVERIFY(h.connect());
+    QCOMPARE(h.form->Winsock1->remoteHost(), h.gateway.address());
+    QCOMPARE(h.form->Winsock1->remotePort(), h.gateway.port());
+    h.form->Disconnect_Click();
+    h.form->mnuConnect_Click();
+    QCOMPARE(h.form->Winsock1->remoteHost(), QStringLiteral("localhost"));
+    QCOMPARE(h.form->Winsock1->remotePort(), h.gateway.port());
+    QVERIFY(h.gateway.waitForConnections(2));
+}
+
+void tst_Form1::linkOpensTheMakersSite()
+{
+    Harness h;
+    QTest::mouseClick(h.form->csHyperlink1, Qt::LeftButton);
+    QCOMPARE(h.opened, QList<QUrl>{QUrl(QStringLiteral("http://www.ombrix.example/"))});
+    // The caption is shown whole, even in a stand-in font.
+    const QFontMetrics metrics(h.form->csHyperlink1->font());
+    QVERIFY(metrics.horizontalAdvance(h.form->csHyperlink1->text())
+            <= h.form->csHyperlink1->contentsRect().width());
+}
+
+void tst_Form1::exitSendsNothingMore()
+{
+    Harness h;
+    QVERIFY(h.connect());
+    h.form->Text1->setText(QStringLiteral("unsent"));
+    h.form->cmdExit->click();
+    QCOMPARE(h.ended, 1);
+    // The program ends by deleting what is left; the connection ends with it.
+    delete h.form;
+    QVERIFY(h.gateway.waitForClientGone());
+    QCOMPARE(h.gateway.received(), QByteArray());
+}
+
+void tst_Form1::closingTheWindowDropsTheConnection()
+{
+    Harness h;
+    QVERIFY(h.connect());
+    QVERIFY(h.form->close());
+    QVERIFY(QTest::qWaitFor([&] { return h.form.isNull(); }));
+    QVERIFY(h.gateway.waitForClientGone());
+    QCOMPARE(h.gateway.received(), QByteArray());
+    QCOMPARE(h.ended, 0); // closing a window is not EXIT
+}
+
+QTEST_MAIN(tst_Form1)
 #include "tst_form1.moc"

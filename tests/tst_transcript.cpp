@@ -1,4 +1,255 @@
+#include "transcript.h"
+
+#include <QRandomGenerator>
 #include <QTest>
-class tst_X : public QObject { Q_OBJECT };
-QTEST_MAIN(tst_X)
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace {
+
+// What the reader sees: the document's lines, "\n" between them.
+QString shown(const QTextDocument &document)
+{
+    return document.toRawText().replace(QChar::ParagraphSeparator, u'\n');
+}
+
+} // namespace
+
+class tst_Transcript : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void lineBreaks_data();
+    void lineBreaks();
+    void splitAnywhereShowsTheSame_data();
+    void splitAnywhereShowsTheSame();
+    void randomSplitsShowTheSame();
+    void crSwallowsOnlyTheLfThatFollowsIt();
+    void textIsNeverInterpreted();
+    void longLineIsShownOnMoreLinesButKeptWhole();
+    void longLineByteByByte();
+    void textOfARangeJoinsContinuations();
+    void insertAtCaretReplacesSelection();
+    void insertIntoAContinuationKeepsTheLine();
+    void oldestLinesGoPastTheLineBound();
+    void oldestLinesGoPastTheCharacterBound();
+    void replaceStartsAfresh();
+};
+
+void tst_Transcript::lineBreaks_data()
+{
+    QTest::addColumn<QString>("received");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("CR LF") << QStringLiteral("a\r\nb") << QStringLiteral("a\nb");
+    QTest::newRow("lone LF") << QStringLiteral("a\nb") << QStringLiteral("a\nb");
+    QTest::newRow("lone CR") << QStringLiteral("a\rb") << QStringLiteral("a\nb");
+    QTest::newRow("LF CR is two") << QStringLiteral("a\n\rb") << QStringLiteral("a\n\nb");
+    QTest::newRow("CR CR LF is two") << QStringLiteral("a\r\r\nb") << QStringLiteral("a\n\nb");
+    QTest::newRow("empty lines") << QStringLiteral("\r\n\r\n") << QStringLiteral("\n\n");
+    QTest::newRow("prompt without break") << QStringLiteral("Username: ") << QStringLiteral("Username: ");
+}
+
+void tst_Transcript::lineBreaks()
+{
+    QFETCH(QString, received);
+    QFETCH(QString, expected);
+    QTextDocument document;
+    Transcript transcript(&document);
+    transcript.append(received);
+    QCOMPARE(shown(document), expected);
+    QCOMPARE(transcript.text(), expected);
+}
+
+void tst_Transcript::splitAnywhereShowsTheSame_data()
+{
+    QTest::addColumn<QString>("stream");
+    QTest::newRow("chat") << QStringLiteral("1018 INFO \"Welcome\"\r\nEnter your name: \r\n\r\nok\rfine\nend");
+    QTest::newRow("CR LF pairs only") << QStringLiteral("\r\n\r\n\r\n");
+    QTest::newRow("mixed breaks") << QStringLiteral("\n\r\r\n\n\r");
+}
+
+// However the server's bytes are cut into reads, the reader sees the same.
+void tst_Transcript::splitAnywhereShowsTheSame()
+{
+    QFETCH(QString, stream);
+    QTextDocument whole;
+    Transcript(&whole).append(stream);
+    const QString expected = shown(whole);
+    for (qsizetype a = 0; a <= stream.size(); ++a) {
+        for (qsizetype b = a; b <= stream.size(); ++b) {
+            QTextDocument document;
+            Transcript transcript(&document);
+            transcript.append(QStringView(stream).left(a));
+            transcript.append(QStringView(stream).mid(a, b - a));
+            transcript.append(QStringView(stream).mid(b));
+            QVERIFY2(shown(document) == expected, qPrintable(QStringLiteral("split at %1, %2").arg(a).arg(b)));
+        }
+    }
+}
+
+void tst_Transcript::randomSplitsShowTheSame()
+{
+    QRandomGenerator random(20261207);
+    const char16_t alphabet[] = u"ab \r\n\r\n<\t";
+    for (int round = 0; round < 200; ++round) {
+        QString stream;
+        for (int i = 0; i < 200; ++i)
+            stream.append(QChar(alphabet[random.bounded(int(std::size(alphabet)) - 1)]));
+        QTextDocument whole;
+        Transcript(&whole).append(stream);
+        QTextDocument pieces;
+        Transcript transcript(&pieces);
+        for (qsizetype at = 0; at < stream.size();) {
+            const qsizetype n = random.bounded(1, 8);
+            transcript.append(QStringView(stream).mid(at, n));
+            at += n;
+        }
+        QCOMPARE(shown(pieces), shown(whole));
+    }
+}
+
+// A CR ending one read and an LF starting the next are one break, but only
+// if nothing was written in between.
+void tst_Transcript::crSwallowsOnlyTheLfThatFollowsIt()
+{
+    QTextDocument document;
+    Transcript transcript(&document);
+    transcript.append(u"a\r");
+    QTextCursor end(&document);
+    end.movePosition(QTextCursor::End);
+    transcript.insert(end, u"me\r\n");
+    transcript.append(u"\nb");
+    QCOMPARE(shown(document), QStringLiteral("a\nme\n\nb"));
+
+    // Typing by the user between the two reads counts as well.
+    transcript.append(u"c\r");
+    QTextCursor typing(&document);
+    typing.movePosition(QTextCursor::End);
+    typing.insertText(QStringLiteral("x"));
+    transcript.append(u"\nd");
+    QCOMPARE(shown(document), QStringLiteral("a\nme\n\nbc\nx\nd"));
+}
+
+void tst_Transcript::textIsNeverInterpreted()
+{
+    QTextDocument document;
+    Transcript transcript(&document);
+    QString raw = QStringLiteral("<b>bold</b> &amp; \t\u00a0\u0007\u001b[31m\u007f\u00ff");
+    raw.insert(3, QChar(0)); // NUL in the middle does not cut the text
+    transcript.append(raw);
+    QCOMPARE(transcript.text(), raw);
+    QCOMPARE(shown(document), raw);
+}
+
+void tst_Transcript::longLineIsShownOnMoreLinesButKeptWhole()
+{
+    QTextDocument document;
+    Transcript transcript(&document);
+    const QString line(Transcript::maxLineLength * 5 + 7, u'x');
+    transcript.append(QStringLiteral("before\r\n") + line + QStringLiteral("\r\nafter"));
+    QCOMPARE(transcript.text(), QStringLiteral("before\n") + line + QStringLiteral("\nafter"));
+    QCOMPARE(document.blockCount(), 1 + 6 + 1);
+    for (QTextBlock block = document.firstBlock(); block.isValid(); block = block.next())
+        QVERIFY(block.length() - 1 <= Transcript::maxLineLength);
+}
+
+void tst_Transcript::longLineByteByByte()
+{
+    QTextDocument document;
+    Transcript transcript(&document);
+    QString line;
+    for (int i = 0; i < Transcript::maxLineLength * 3; ++i)
+        line.append(QChar(u'a' + i % 26));
+    for (const QChar c : std::as_const(line))
+        transcript.append(QStringView(&c, 1));
+    transcript.append(u"\r\n");
+    QCOMPARE(transcript.text(), line + u'\n');
+    QCOMPARE(document.blockCount(), 3 + 1);
+}
+
+void tst_Transcript::textOfARangeJoinsContinuations()
+{
+    QTextDocument document;
+    Transcript transcript(&document);
+    const QString line(Transcript::maxLineLength + 10, u'y');
+    transcript.append(QStringLiteral("ab\r\n") + line + QStringLiteral("\r\ncd"));
+    // From "b" through the long line's break to "c".
+    const int from = 1;
+    const int to = document.characterCount() - 2;
+    QCOMPARE(transcript.text(from, to), QStringLiteral("b\n") + line + QStringLiteral("\nc"));
+    QCOMPARE(transcript.text(2, 3), QStringLiteral("\n"));
+    QCOMPARE(transcript.text(3, 3), QString());
+}
+
+void tst_Transcript::insertAtCaretReplacesSelection()
+{
+    QTextDocument document;
+    Transcript transcript(&document);
+    transcript.append(u"hello world\r\n");
+    QTextCursor caret(&document);
+    caret.setPosition(6);
+    caret.setPosition(11, QTextCursor::KeepAnchor);
+    transcript.insert(caret, u"there\r\n");
+    QCOMPARE(shown(document), QStringLiteral("hello there\n\n"));
+    QCOMPARE(caret.position(), 12); // after "hello there" and its line break
+    QVERIFY(!caret.hasSelection());
+}
+
+void tst_Transcript::insertIntoAContinuationKeepsTheLine()
+{
+    QTextDocument document;
+    Transcript transcript(&document);
+    const QString line(Transcript::maxLineLength * 2, u'z');
+    transcript.append(line);
+    // Into the middle of the second (continuation) block.
+    QTextCursor caret(&document);
+    caret.setPosition(Transcript::maxLineLength + 1 + 5);
+    transcript.insert(caret, u"!");
+    QString expected = line;
+    expected.insert(Transcript::maxLineLength + 5, u'!');
+    QCOMPARE(transcript.text(), expected);
+}
+
+void tst_Transcript::oldestLinesGoPastTheLineBound()
+{
+    QTextDocument document;
+    Transcript transcript(&document);
+    QString stream;
+    const int lines = Transcript::maxLines + 500;
+    for (int i = 0; i < lines; ++i)
+        stream += QStringLiteral("line %1\r\n").arg(i);
+    transcript.append(stream);
+    QVERIFY(document.blockCount() <= Transcript::maxLines);
+    QVERIFY(transcript.text().endsWith(QStringLiteral("line %1\n").arg(lines - 1)));
+    QVERIFY(!transcript.text().contains(QStringLiteral("line 499\n")));
+    QVERIFY(document.firstBlock().text().startsWith(QStringLiteral("line ")));
+}
+
+void tst_Transcript::oldestLinesGoPastTheCharacterBound()
+{
+    QTextDocument document;
+    Transcript transcript(&document);
+    const QString line(Transcript::maxLineLength - 1, u'w');
+    const int lines = Transcript::maxCharacters / Transcript::maxLineLength + 100;
+    for (int i = 0; i < lines; ++i)
+        transcript.append(QString::number(i) + line.left(line.size() - 8) + QStringLiteral("\r\n"));
+    QVERIFY(document.characterCount() <= Transcript::maxCharacters);
+    QVERIFY(document.characterCount() > Transcript::maxCharacters - 2 * Transcript::maxLineLength);
+    // Whole lines went: the first one shown starts with its number.
+    QVERIFY(document.firstBlock().text().at(0).isDigit());
+    QVERIFY(document.lastBlock().previous().text().startsWith(QString::number(lines - 1)));
+}
+
+void tst_Transcript::replaceStartsAfresh()
+{
+    QTextDocument document;
+    Transcript transcript(&document);
+    transcript.append(QString(Transcript::maxLineLength * 2, u'q') + u'\r');
+    transcript.replace(u"[notice]");
+    transcript.append(u"\nnext");
+    QCOMPARE(transcript.text(), QStringLiteral("[notice]\nnext"));
+}
+
+QTEST_MAIN(tst_Transcript)
 #include "tst_transcript.moc"

@@ -1,4 +1,190 @@
+#include "fakegateway.h"
+#include "winsock.h"
+
+#include <QSignalSpy>
 #include <QTest>
-class tst_X : public QObject { Q_OBJECT };
-QTEST_MAIN(tst_X)
+
+using State = Winsock::State;
+
+class tst_Winsock : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void connectsAndSends();
+    void refusesSendUntilConnected();
+    void refusesConnectWhileOpen_data();
+    void refusesConnectWhileOpen();
+    void serverCloseKeepsEveryByte();
+    void failedConnectIsAnError();
+    void resetInTheMiddleOfAStream();
+    void closeIsNeverRefusedAndTheSocketIsReused();
+};
+
+namespace {
+
+bool reach(Winsock &socket, State state)
+{
+    return QTest::qWaitFor([&] { return socket.state() == state; }, 5000);
+}
+
+QByteArray drain(Winsock &socket, qsizetype n)
+{
+    QByteArray got;
+    (void)QTest::qWaitFor([&] {
+        got += socket.getData();
+        return got.size() >= n;
+    }, 5000);
+    return got;
+}
+
+} // namespace
+
+void tst_Winsock::connectsAndSends()
+{
+    FakeGateway gateway;
+    Winsock socket;
+    QSignalSpy states(&socket, &Winsock::stateChanged);
+    QVERIFY(socket.connectToHost(gateway.address(), gateway.port()));
+    QCOMPARE(socket.state(), State::Connecting);
+    QVERIFY(reach(socket, State::Connected));
+    QCOMPARE(states.size(), 2);
+    QCOMPARE(states.at(1).at(0).value<State>(), State::Connected);
+    QVERIFY(socket.sendData("abc\r\n"));
+    QVERIFY(gateway.waitForReceived(5));
+    QCOMPARE(gateway.received(), QByteArray("abc\r\n"));
+}
+
+// QTcpSocket would buffer a write made while connecting and send it later.
+void tst_Winsock::refusesSendUntilConnected()
+{
+    FakeGateway gateway;
+    Winsock socket;
+    QSignalSpy refused(&socket, &Winsock::refused);
+    QVERIFY(!socket.sendData("closed"));
+    QCOMPARE(refused.size(), 1);
+    QVERIFY(refused.at(0).at(0).toString().contains(QStringLiteral("CONNECT")));
+
+    QVERIFY(socket.connectToHost(gateway.address(), gateway.port()));
+    QVERIFY(!socket.sendData("connecting"));
+    QCOMPARE(refused.size(), 2);
+    QVERIFY(reach(socket, State::Connected));
+    QVERIFY(socket.sendData("ok"));
+    QVERIFY(gateway.waitForReceived(2));
+    QTest::qWait(50);
+    QCOMPARE(gateway.received(), QByteArray("ok"));
+}
+
+void tst_Winsock::refusesConnectWhileOpen_data()
+{
+    QTest::addColumn<bool>("waitForConnected");
+    QTest::newRow("connecting") << false;
+    QTest::newRow("connected") << true;
+}
+
+void tst_Winsock::refusesConnectWhileOpen()
+{
+    QFETCH(bool, waitForConnected);
+    FakeGateway gateway;
+    Winsock socket;
+    QSignalSpy refused(&socket, &Winsock::refused);
+    QVERIFY(socket.connectToHost(gateway.address(), gateway.port()));
+    if (waitForConnected)
+        QVERIFY(reach(socket, State::Connected));
+    const State before = socket.state();
+    QVERIFY(!socket.connectToHost(QStringLiteral("127.0.0.1"), 1));
+    QCOMPARE(refused.size(), 1);
+    QCOMPARE(socket.remotePort(), gateway.port());
+    QCOMPARE(socket.state(), before);
+    QVERIFY(reach(socket, State::Connected));
+    QCOMPARE(gateway.connections(), 1);
+}
+
+// What the server sent right before it closed reaches the reader; the
+// connection then stays closing until close().
+void tst_Winsock::serverCloseKeepsEveryByte()
+{
+    FakeGateway gateway;
+    Winsock socket;
+    QVERIFY(socket.connectToHost(gateway.address(), gateway.port()));
+    QVERIFY(reach(socket, State::Connected));
+    QVERIFY(gateway.waitForConnections(1));
+    QByteArray sent;
+    for (int i = 0; i < 2000; ++i)
+        sent += "line " + QByteArray::number(i) + "\r\n";
+    sent += "last words, no break";
+    // Nobody reads until the server is gone.
+    gateway.send(sent);
+    gateway.closeClient();
+    QVERIFY(reach(socket, State::Closing));
+    QCOMPARE(drain(socket, sent.size()), sent);
+    QCOMPARE(socket.bytesReceived(), quint64(sent.size()));
+
+    QSignalSpy refused(&socket, &Winsock::refused);
+    QVERIFY(!socket.sendData("x"));
+    QVERIFY(!socket.connectToHost(gateway.address(), gateway.port()));
+    QCOMPARE(refused.size(), 2);
+    QVERIFY(refused.at(1).at(0).toString().contains(QStringLiteral("LOG OFF")));
+}
+
+void tst_Winsock::failedConnectIsAnError()
+{
+    quint16 deadPort;
+    {
+        FakeGateway gone;
+        deadPort = gone.port();
+    }
+    Winsock socket;
+    QSignalSpy refused(&socket, &Winsock::refused);
+    QVERIFY(socket.connectToHost(QStringLiteral("127.0.0.1"), deadPort));
+    QVERIFY(reach(socket, State::Error));
+    QVERIFY(!socket.errorString().isEmpty());
+    QVERIFY(!socket.sendData("x"));
+    QVERIFY(!socket.connectToHost(QStringLiteral("127.0.0.1"), deadPort));
+    QCOMPARE(refused.size(), 2);
+    QVERIFY(refused.at(1).at(0).toString().contains(socket.errorString()));
+    socket.close();
+    QCOMPARE(socket.state(), State::Closed);
+    QVERIFY(socket.errorString().isEmpty());
+}
+
+void tst_Winsock::resetInTheMiddleOfAStream()
+{
+    FakeGateway gateway;
+    Winsock socket;
+    QVERIFY(socket.connectToHost(gateway.address(), gateway.port()));
+    QVERIFY(reach(socket, State::Connected));
+    QVERIFY(gateway.waitForConnections(1));
+    gateway.send("partial li");
+    QCOMPARE(drain(socket, 10), QByteArray("partial li"));
+    gateway.resetClient();
+    QVERIFY(QTest::qWaitFor([&] { return socket.state() != State::Connected; }, 5000));
+    QVERIFY(socket.state() == State::Closing || socket.state() == State::Error);
+    QVERIFY(!socket.sendData("x"));
+    socket.close();
+    QVERIFY(socket.connectToHost(gateway.address(), gateway.port()));
+    QVERIFY(reach(socket, State::Connected));
+}
+
+void tst_Winsock::closeIsNeverRefusedAndTheSocketIsReused()
+{
+    FakeGateway gateway;
+    Winsock socket;
+    QSignalSpy refused(&socket, &Winsock::refused);
+    socket.close();
+    socket.close();
+    QCOMPARE(socket.state(), State::Closed);
+    for (int round = 1; round <= 3; ++round) {
+        QVERIFY(socket.connectToHost(gateway.address(), gateway.port()));
+        QVERIFY(reach(socket, State::Connected));
+        QVERIFY(gateway.waitForConnections(round));
+        QVERIFY(socket.sendData(QByteArray::number(round)));
+        QVERIFY(gateway.waitForReceived(1));
+        socket.close();
+        QCOMPARE(socket.state(), State::Closed);
+        QVERIFY(gateway.waitForClientGone());
+    }
+    QCOMPARE(refused.size(), 0);
+}
+
+QTEST_GUILESS_MAIN(tst_Winsock)
 #include "tst_winsock.moc"

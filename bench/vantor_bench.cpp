@@ -1,1 +1,207 @@
-int main(){}
+// Floods the real main window over loopback and reports, for each stream:
+// throughput from first byte to last byte shown, the longest event-loop stall
+// (the longest gap of a 10 ms timer), peak memory, and the rate of the last
+// tenth of the stream over that of the first. Beside each, a plain
+// QTcpSocket that reads and discards the same stream gives the limit.
+//
+//   vantor_bench            all streams, each run in a fresh process
+//   vantor_bench STREAM window|limit    one run, one line of figures
+#include "form1.h"
+#include "winsock.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QPushButton>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <future>
+#include <thread>
+
+namespace {
+
+struct Stream
+{
+    const char *name;
+    qint64 bytes;
+    qint64 writeSize; // bytes per write() on the server's side
+    bool lines;       // chat lines, or one line with no break at all
+};
+
+const Stream streams[] = {
+    {"chat-50MB", 50'000'000, 64 * 1024, true},
+    {"one-line-10MB", 10'000'000, 64 * 1024, false},
+    {"byte-writes-1MB", 1'000'000, 1, true},
+};
+
+// Chat lines of about 75 bytes, made as they are sent so the sender holds no copy.
+QByteArray chunk(const Stream &stream, qint64 offset, qint64 size)
+{
+    static const QByteArray line = "<Player1234> hello everyone, anyone up for a game of melee on lordaeron?\r\n";
+    QByteArray out(size, 'x');
+    if (stream.lines) {
+        for (qint64 i = 0; i < size; ++i)
+            out[i] = line[(offset + i) % line.size()];
+    }
+    return out;
+}
+
+void serve(const Stream &stream, std::promise<quint16> &port)
+{
+    QTcpServer server;
+    server.listen(QHostAddress::LocalHost, 0);
+    port.set_value(server.serverPort());
+    if (!server.waitForNewConnection(60'000))
+        return;
+    QTcpSocket *client = server.nextPendingConnection();
+    client->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    const int fd = int(client->socketDescriptor());
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    const qint64 block = std::max<qint64>(stream.writeSize, 64 * 1024);
+    for (qint64 sent = 0; sent < stream.bytes; sent += block) {
+        const QByteArray data = chunk(stream, sent, std::min(block, stream.bytes - sent));
+        // Straight to the kernel, one send() per write, as a server would.
+        for (qint64 at = 0; at < data.size();) {
+            const ssize_t n = ::send(fd, data.constData() + at,
+                                     size_t(std::min(stream.writeSize, data.size() - at)), 0);
+            if (n < 0 && errno != EINTR)
+                return;
+            at += std::max<ssize_t>(n, 0);
+        }
+    }
+    client->disconnectFromHost();
+    if (client->state() != QAbstractSocket::UnconnectedState)
+        client->waitForDisconnected(60'000);
+}
+
+double peakMegabytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    }
+    return 0;
+}
+
+int runOne(const Stream &stream, bool window)
+{
+    std::promise<quint16> portPromise;
+    std::future<quint16> port = portPromise.get_future();
+    std::thread sender(serve, std::cref(stream), std::ref(portPromise));
+
+    QElapsedTimer clock;
+    qint64 first = -1;
+    qint64 last = -1;
+    qint64 lastTick = -1;
+    qint64 longestStall = 0;
+    QTimer ticker;
+    ticker.setInterval(10);
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        const qint64 now = clock.elapsed();
+        if (first >= 0 && last < 0 && lastTick >= 0)
+            longestStall = std::max(longestStall, now - lastTick);
+        lastTick = now;
+    });
+
+    std::unique_ptr<Form1> form;
+    QTcpSocket plain;
+    qint64 received = 0;
+    // When the first and the last tenth of the stream came in: a reader that
+    // slows down as the transcript grows takes longer for the last.
+    qint64 firstTenth = -1;
+    qint64 lastTenthStart = -1;
+    qint64 lastTenthStartBytes = 0;
+    auto progress = [&](qint64 total) {
+        if (first < 0)
+            first = clock.elapsed();
+        if (firstTenth < 0 && total >= stream.bytes / 10)
+            firstTenth = clock.elapsed();
+        if (lastTenthStart < 0 && total >= stream.bytes / 10 * 9) {
+            lastTenthStart = clock.elapsed();
+            lastTenthStartBytes = total;
+        }
+        if (total >= stream.bytes && last < 0) {
+            QCoreApplication::processEvents(); // let it paint what arrived last
+            last = clock.elapsed();
+            QCoreApplication::quit();
+        }
+    };
+    if (window) {
+        Seams seams;
+        seams.endpoints = {QStringLiteral("127.0.0.1"), QStringLiteral("localhost"), port.get()};
+        seams.reportError = [](QWidget *, const QString &sentence) {
+            std::fprintf(stderr, "refused: %s\n", qPrintable(sentence));
+        };
+        seams.openUrl = [](const QUrl &) {};
+        seams.endProgram = [] {};
+        form = std::make_unique<Form1>(seams);
+        form->setAttribute(Qt::WA_DeleteOnClose, false);
+        form->show();
+        // Runs after the window's own handler, so what counts has been shown.
+        QObject::connect(form->Winsock1, &Winsock::dataArrival, [&] {
+            progress(qint64(form->Winsock1->bytesReceived()));
+        });
+        form->cmdConnect->click();
+    } else {
+        QObject::connect(&plain, &QTcpSocket::readyRead, [&] {
+            received += plain.readAll().size();
+            progress(received);
+        });
+        plain.connectToHost(QHostAddress::LocalHost, port.get());
+    }
+    clock.start();
+    ticker.start();
+    QTimer::singleShot(600'000, [] { QCoreApplication::exit(1); });
+    const int status = QCoreApplication::exec();
+    sender.join();
+    const double seconds = std::max<qint64>(1, last - first) / 1000.0;
+    const double firstRate = (stream.bytes / 10) / 1e3 / std::max<qint64>(1, firstTenth - first);
+    const double lastRate = (stream.bytes - lastTenthStartBytes) / 1e3 / std::max<qint64>(1, last - lastTenthStart);
+    std::printf("%-16s %-7s %8.1f MB/s %7lld ms %8.1f MB %9.2f%s\n", stream.name,
+                window ? "window" : "limit", stream.bytes / 1e6 / seconds,
+                static_cast<long long>(longestStall), peakMegabytes(), lastRate / firstRate,
+                status == 0 ? "" : "  (timed out)");
+    return status;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc == 3) {
+        QApplication app(argc, argv);
+        for (const Stream &stream : streams) {
+            if (qstrcmp(argv[1], stream.name) == 0)
+                return runOne(stream, qstrcmp(argv[2], "window") == 0);
+        }
+        return 2;
+    }
+    QCoreApplication app(argc, argv);
+    std::printf("%-16s %-7s %13s %10s %11s %9s\n", "stream", "reader", "throughput", "stall",
+                "peak memory", "last/first tenth");
+    std::fflush(stdout);
+    int failures = 0;
+    for (const Stream &stream : streams) {
+        for (const char *reader : {"window", "limit"}) {
+            QProcess run;
+            run.setProcessChannelMode(QProcess::ForwardedChannels);
+            run.start(QCoreApplication::applicationFilePath(),
+                      {QString::fromLatin1(stream.name), QString::fromLatin1(reader)});
+            run.waitForFinished(-1);
+            failures += run.exitCode() != 0;
+        }
+    }
+    return failures == 0 ? 0 : 1;
+}

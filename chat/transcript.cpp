@@ -24,8 +24,8 @@ Transcript::Transcript(QTextDocument *document, QObject *parent)
     : QObject(parent)
     , m_document(document)
 {
-    // Also turns the undo history off, which would otherwise grow without bound.
-    m_document->setMaximumBlockCount(maxLines);
+    // The undo history would otherwise grow without bound. The document's own
+    // maximumBlockCount is not used: it lays out every line it removes.
     m_document->setUndoRedoEnabled(false);
     // A CR only swallows the LF that follows it if nothing came between them.
     // The document reports changes only once it has a layout.
@@ -59,32 +59,49 @@ void Transcript::insert(QTextCursor &cursor, QStringView text)
     cursor.beginEditBlock();
     cursor.removeSelectedText();
 
-    // One string with '\n' for every line break, so that the document takes
-    // the whole text in one edit; breaks[i] says whether break i is one made
-    // for a long line.
+    // Where the cursor stands: its column in its line, and how full its group is.
+    const QString blockText = cursor.block().text();
+    const qsizetype inBlock = cursor.positionInBlock();
+    qsizetype column =
+        inBlock == 0 ? 0 : inBlock - 1 - blockText.lastIndexOf(QChar::LineSeparator, inBlock - 1);
+    qsizetype groupLength = blockText.size();
+    qsizetype groupLineCount = blockText.count(QChar::LineSeparator) + 1;
+
+    // One string for the whole text, so that the document takes it in one
+    // edit; breaks[i] says whether block break i is one made for a long line.
     QString out;
     out.reserve(text.size() + text.size() / maxLineLength + 1);
     std::vector<bool> breaks;
     bool anyContinuation = false;
-    qsizetype column = cursor.positionInBlock();
+    auto newBlock = [&](bool continuation) {
+        out.append(u'\n');
+        breaks.push_back(continuation);
+        anyContinuation |= continuation;
+        groupLength = 0;
+        groupLineCount = 1;
+    };
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         if (c == u'\r' || c == u'\n') {
             if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
                 ++i;
-            out.append(u'\n');
-            breaks.push_back(false);
+            if (groupLength >= groupCharacters || groupLineCount >= groupLines) {
+                newBlock(false);
+            } else {
+                out.append(QChar::LineSeparator);
+                ++groupLength;
+                ++groupLineCount;
+            }
             column = 0;
             continue;
         }
         if (column >= maxLineLength) {
-            out.append(u'\n');
-            breaks.push_back(true);
-            anyContinuation = true;
+            newBlock(true);
             column = 0;
         }
         out.append(c);
         ++column;
+        ++groupLength;
     }
 
     const int start = cursor.position();
@@ -131,19 +148,22 @@ QString Transcript::text(int from, int to) const
         if (end > begin)
             out.append(QStringView(block.text()).mid(begin, end - begin));
     }
+    out.replace(QChar::LineSeparator, u'\n');
     return out;
 }
 
 void Transcript::trim()
 {
-    const int excess = m_document->characterCount() - maxCharacters;
-    if (excess <= 0)
+    const int characters = m_document->characterCount();
+    if (characters <= maxCharacters)
         return;
-    QScopedValueRollback guard(m_editing, true);
-    // Whole blocks go, never part of one.
-    const QTextBlock keep = m_document->findBlock(excess).next();
+    // Past the bound, the oldest twentieth goes at once: removing text makes
+    // the document compact its whole buffer, which must not happen on every
+    // read. Whole blocks go, so whole lines go.
+    const QTextBlock keep = m_document->findBlock(characters - keptCharacters).next();
     if (!keep.isValid())
         return;
+    QScopedValueRollback guard(m_editing, true);
     QTextCursor cursor(m_document);
     cursor.setPosition(keep.position(), QTextCursor::KeepAnchor);
     cursor.removeSelectedText();

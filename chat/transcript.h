@@ -8,22 +8,27 @@ class QTextCursor;
 class QTextDocument;
 
 // Keeps the transcript's text in the window's document: received text is
-// appended at the end, sent lines are inserted at a caret. Whatever the
-// document's view does, these rules hold:
+// appended at the end, sent lines are inserted at a caret. These rules hold:
 //  - CR LF, a lone CR and a lone LF are each one line break, also when a CR
 //    ends one read and its LF starts the next;
 //  - nothing else is converted: markup and control characters stay as sent;
-//  - a line longer than maxLineLength is shown on further lines, marked as
-//    continuations so that text() still gives the line whole (one endless
-//    line would otherwise cost layout time quadratic in its length);
-//  - past maxLines lines or maxCharacters characters the oldest lines go.
+//  - a line longer than maxLineLength is shown on further lines, so that one
+//    endless line does not cost layout time quadratic in its length; text()
+//    still gives it whole;
+//  - past maxCharacters the oldest lines go, down to keptCharacters.
+//
+// The document's costs are per block (one paragraph), so line breaks inside a
+// group of short lines are U+2028 line separators, and a group becomes a new
+// block once it holds groupCharacters characters or groupLines lines.
 class Transcript : public QObject
 {
     Q_OBJECT
 public:
-    static constexpr int maxLines = 100'000;
-    static constexpr int maxCharacters = 10'000'000;
+    static constexpr int maxCharacters = 8'000'000; // about 100,000 chat lines
+    static constexpr int keptCharacters = maxCharacters / 20 * 19;
     static constexpr int maxLineLength = 2'000;
+    static constexpr int groupCharacters = 1'000;
+    static constexpr int groupLines = 64;
 
     explicit Transcript(QTextDocument *document, QObject *parent = nullptr);
 

@@ -7,6 +7,9 @@ Winsock::Winsock(QObject *parent)
     : QObject(parent)
     , m_socket(new QTcpSocket(this))
 {
+    // A flood waits in the kernel and, through TCP, at the server, rather than
+    // in our memory; and each arrival stays small enough to show at once.
+    m_socket->setReadBufferSize(readBufferSize);
     connect(m_socket, &QTcpSocket::connected, this, &Winsock::onConnected);
     connect(m_socket, &QTcpSocket::readyRead, this, &Winsock::onReadyRead);
     connect(m_socket, &QTcpSocket::disconnected, this, &Winsock::onEnded);

@@ -24,6 +24,9 @@ public:
     };
     Q_ENUM(State)
 
+    // The most one arrival holds.
+    static constexpr qint64 readBufferSize = 256 * 1024;
+
     explicit Winsock(QObject *parent = nullptr);
     ~Winsock() override;
 

@@ -24,7 +24,9 @@ class Transcript : public QObject
 {
     Q_OBJECT
 public:
-    static constexpr int maxCharacters = 8'000'000; // about 100,000 chat lines
+    // About 65,000 chat lines. The document's buffer grows in powers of two and
+    // is compacted when nine tenths full: this bound keeps it well below that.
+    static constexpr int maxCharacters = 5'000'000;
     static constexpr int keptCharacters = maxCharacters / 20 * 19;
     static constexpr int maxLineLength = 2'000;
     static constexpr int groupCharacters = 1'000;

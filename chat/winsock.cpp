@@ -33,10 +33,8 @@ bool Winsock::connectToHost(const QString &host, quint16 port)
     case State::Connected:
         return refuse(tr("Already connected: press LOG OFF before you connect again."));
     case State::Closing:
-        return refuse(tr("The server has closed the connection: press LOG OFF, then connect again."));
     case State::Error:
-        return refuse(tr("The last connection failed (%1): press LOG OFF, then connect again.")
-                          .arg(m_errorString));
+        return refuse(endedSentence());
     }
     m_errorString.clear();
     m_remoteHost = host;
@@ -96,11 +94,12 @@ void Winsock::onReadyRead()
 
 void Winsock::onEnded()
 {
-    if (m_closing || m_state == State::Closed)
+    auto open = [this] { return m_state == State::Connecting || m_state == State::Connected; };
+    if (m_closing || !open())
         return;
     // Whatever the server sent before it went away is still shown.
     onReadyRead();
-    if (m_state == State::Closing || m_state == State::Error)
+    if (!open()) // a reader may have closed it
         return;
     if (m_socket->error() == QAbstractSocket::RemoteHostClosedError && m_state == State::Connected) {
         setState(State::Closing);
@@ -124,11 +123,17 @@ QString Winsock::notOpenSentence() const
     case State::Connecting:
         return tr("Still connecting to the server: wait a moment, then try again.");
     case State::Closing:
-        return tr("The server has closed the connection: press LOG OFF, then connect again.");
     case State::Error:
-        return tr("The connection failed (%1): press LOG OFF, then connect again.").arg(m_errorString);
+        return endedSentence();
     case State::Connected:
         break;
     }
     return {};
+}
+
+QString Winsock::endedSentence() const
+{
+    if (m_state == State::Closing)
+        return tr("The server has closed the connection: press LOG OFF, then connect again.");
+    return tr("The connection failed (%1): press LOG OFF, then connect again.").arg(m_errorString);
 }

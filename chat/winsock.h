@@ -58,6 +58,7 @@ private:
     void onEnded(); // the server closed the connection, or it broke
     bool refuse(const QString &sentence);
     QString notOpenSentence() const;
+    QString endedSentence() const;
 
     QTcpSocket *m_socket;
     State m_state = State::Closed;

@@ -1,14 +1,19 @@
 #include "form1.h"
 
 #include "contacts.h"
+#include "editcommands.h"
 #include "hyperlinklabel.h"
 #include "inputline.h"
 #include "look.h"
+#include "menutree.h"
 #include "transcript.h"
 #include "winsock.h"
 #include "wiretext.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QGuiApplication>
+#include <QMenuBar>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -100,15 +105,52 @@ Form1::Form1(Seams seams, QWidget *parent)
     connect(Disconnect, &QPushButton::clicked, this, &Form1::Disconnect_Click);
     connect(cmdExit, &QPushButton::clicked, this, &Form1::cmdExit_Click);
 
+    m_edit = std::make_unique<EditCommands>(Text2, m_transcript, QGuiApplication::clipboard());
+    buildMenus();
     Look::makeToolWindow(this, QSize(626, 422));
     Form_Load();
 }
+
+Form1::~Form1() = default;
 
 void Form1::Form_Load()
 {
     // The program keeps its own last-window rule (OpenWindows): Qt's does not
     // count tool windows.
     QGuiApplication::setQuitOnLastWindowClosed(false);
+}
+
+void Form1::buildMenus()
+{
+    m_menu = MenuTree::build(menuBar());
+    auto on = [this](const char *name, auto handler) {
+        connect(m_menu.value(QLatin1String(name)), &QAction::triggered, this, handler);
+    };
+    // The File items run the very operations of the buttons; File > Connect
+    // goes to the service's host name where CONNECT goes to one server.
+    on("mnuConnect", &Form1::mnuConnect_Click);
+    on("mnuLogIn", &Form1::cmdLogin_Click);
+    on("mnuDis", &Form1::Disconnect_Click);
+    on("mnuExit", &Form1::cmdExit_Click);
+    on("mnuCopy", [this] { m_edit->copy(); });
+    on("mnuCut", [this] { m_edit->cut(); });
+    on("mnuSelect", [this] { m_edit->selectAll(); });
+    on("mnuClip", [this] { m_edit->clearClipboard(); });
+    on("mnuClear", [this] { m_edit->clearScreen(); });
+    for (const MenuTree::Menu &menu : MenuTree::menus()) {
+        for (const MenuTree::Item &item : menu.items) {
+            if (!item.prefill.isEmpty())
+                connect(m_menu.value(item.name), &QAction::triggered, this,
+                        [this, text = item.prefill] { prefill(text); });
+        }
+    }
+}
+
+void Form1::prefill(const QString &command)
+{
+    // Whatever was typed goes; the caret stands before the "/" and the focus stays.
+    Text1->setText(command);
+    Text1->setCursorPosition(0);
 }
 
 void Form1::connectTo(const QString &host)

@@ -2,8 +2,12 @@
 
 #include "seams.h"
 
+#include <QHash>
 #include <QMainWindow>
 
+#include <memory>
+
+class EditCommands;
 class HyperlinkLabel;
 class InputLine;
 class QPlainTextEdit;
@@ -18,6 +22,7 @@ class Form1 : public QMainWindow
     Q_OBJECT
 public:
     explicit Form1(Seams seams, QWidget *parent = nullptr);
+    ~Form1() override;
 
     // The controls, named as the design names them; tests drive them directly.
     InputLine *Text1;
@@ -31,6 +36,8 @@ public:
     Winsock *Winsock1;
 
     Transcript *transcript() const { return m_transcript; }
+    // A menu's or menu item's action, by its name ("mnuFile", "mnuAway", ...).
+    QAction *menuAction(const QString &name) const { return m_menu.value(name); }
 
     void cmdConnect_Click();
     void mnuConnect_Click();
@@ -39,14 +46,19 @@ public:
     void Disconnect_Click();
     void cmdExit_Click();
     void Winsock1_DataArrival(qint64 bytesWaiting);
+    // The Options items: the input line becomes the start of a chat command.
+    void prefill(const QString &command);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void Form_Load();
+    void buildMenus();
     void connectTo(const QString &host);
 
     Seams m_seams;
     Transcript *m_transcript;
+    std::unique_ptr<EditCommands> m_edit;
+    QHash<QString, QAction *> m_menu;
 };

@@ -1,0 +1,107 @@
+#include "formharness.h"
+#include "inputline.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QTextBlock>
+
+class tst_EditCommands : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void copyTakesTheTranscriptsSelectionOnly();
+    void selectAllThenCopyKeepsEveryLineBreak();
+    void cutRemovesTheSelection();
+    void clearClipboardLeavesTheTranscript();
+    void clearScreenThenReceive();
+
+private:
+    void pick(Harness &h, const char *item) { h.form->menuAction(QLatin1String(item))->trigger(); }
+    static QString clipboard() { return QGuiApplication::clipboard()->text(); }
+};
+
+void tst_EditCommands::init()
+{
+    QGuiApplication::clipboard()->setText(QStringLiteral("left over"));
+}
+
+void tst_EditCommands::copyTakesTheTranscriptsSelectionOnly()
+{
+    Harness h;
+    QVERIFY(QTest::qWaitForWindowActive(h.form));
+    // Text selected in the input line, nothing in the transcript.
+    h.form->Text1->setFocus();
+    h.form->Text1->selectAll();
+    pick(h, "mnuCopy");
+    QCOMPARE(clipboard(), QString());
+
+    QTextCursor caret = h.form->Text2->textCursor();
+    caret.setPosition(2);
+    caret.setPosition(6, QTextCursor::KeepAnchor);
+    h.form->Text2->setTextCursor(caret);
+    pick(h, "mnuCopy");
+    QCOMPARE(clipboard(), QStringLiteral("****"));
+    QCOMPARE(QApplication::focusWidget(), h.form->Text1);
+    QCOMPARE(h.form->Text1->selectedText(), initialInput);
+}
+
+void tst_EditCommands::selectAllThenCopyKeepsEveryLineBreak()
+{
+    Harness h;
+    QVERIFY(h.connect());
+    h.form->Text1->setFocus();
+    const QString longLine(Transcript::maxLineLength * 2 + 3, u'z');
+    QVERIFY(h.serve("one\r\n\r\ntwo\rthree\n" + longLine.toLatin1() + "\r\nlast"));
+    const QString expected = banner + QStringLiteral("one\n\ntwo\nthree\n") + longLine + QStringLiteral("\nlast");
+
+    pick(h, "mnuSelect");
+    QCOMPARE(h.form->Text2->textCursor().selectionStart(), 0);
+    QCOMPARE(h.form->Text2->textCursor().selectionEnd(), h.form->Text2->document()->characterCount() - 1);
+    QCOMPARE(QApplication::focusWidget(), h.form->Text1); // the focus stays
+    pick(h, "mnuCopy");
+    QCOMPARE(clipboard(), expected);
+    QVERIFY(!clipboard().contains(QChar::ParagraphSeparator));
+    QVERIFY(!clipboard().contains(QChar::LineSeparator));
+}
+
+void tst_EditCommands::cutRemovesTheSelection()
+{
+    Harness h;
+    QVERIFY(h.connect());
+    QVERIFY(h.serve("keep CUT THIS\r\nand this\r\n"));
+    QTextCursor caret = h.form->Text2->textCursor();
+    const int start = banner.size() + 5;
+    caret.setPosition(start);
+    caret.setPosition(start + 13, QTextCursor::KeepAnchor);
+    h.form->Text2->setTextCursor(caret);
+    pick(h, "mnuCut");
+    QCOMPARE(clipboard(), QStringLiteral("CUT THIS\nand "));
+    QCOMPARE(h.shown(), banner + QStringLiteral("keep this\n"));
+    QCOMPARE(h.caret(), start);
+}
+
+void tst_EditCommands::clearClipboardLeavesTheTranscript()
+{
+    Harness h;
+    pick(h, "mnuSelect");
+    pick(h, "mnuClip");
+    QCOMPARE(clipboard(), QString());
+    QCOMPARE(h.shown(), banner);
+}
+
+void tst_EditCommands::clearScreenThenReceive()
+{
+    Harness h;
+    QVERIFY(h.connect());
+    QVERIFY(h.serve("before\r\n"));
+    pick(h, "mnuClear");
+    QCOMPARE(h.form->Text2->toPlainText(), QString());
+    QVERIFY(h.serve("after"));
+    QCOMPARE(h.shown(), QStringLiteral("after"));
+    QCOMPARE(h.form->Text2->document()->firstBlock().text(), QStringLiteral("after"));
+}
+
+QTEST_MAIN(tst_EditCommands)
+#include "tst_editcommands.moc"

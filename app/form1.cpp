@@ -2,10 +2,13 @@
 
 #include "contacts.h"
 #include "editcommands.h"
+#include "form2.h"
 #include "hyperlinklabel.h"
 #include "inputline.h"
 #include "look.h"
+#include "lookupwindow.h"
 #include "menutree.h"
+#include "openwindows.h"
 #include "transcript.h"
 #include "winsock.h"
 #include "wiretext.h"
@@ -38,13 +41,16 @@ QPushButton *makeButton(const QString &caption, const QRect &geometry, QWidget *
 
 Form1::Form1(Seams seams, QWidget *parent)
     : QMainWindow(parent)
+    , howWindow([this] { return opened(new LookupWindow(LookupWindow::frmHow())); })
+    , chatComWindow([this] { return opened(new LookupWindow(LookupWindow::frmChatCom())); })
+    , aboutWindow([this] { return opened(new Form2(m_seams.openUrl)); })
     , m_seams(std::move(seams))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("VANTOR BOT 3.02"));
 
     auto *client = new QWidget(this);
-    Look::setColours(client, Qt::black, Look::lightGrey);
+    Look::setBackground(client, Look::lightGrey);
     setCentralWidget(client);
 
     Text1 = new InputLine(client);
@@ -108,7 +114,15 @@ Form1::Form1(Seams seams, QWidget *parent)
     m_edit = std::make_unique<EditCommands>(Text2, m_transcript, QGuiApplication::clipboard());
     buildMenus();
     Look::makeToolWindow(this, QSize(626, 422));
+    opened(this);
     Form_Load();
+}
+
+QWidget *Form1::opened(QWidget *window)
+{
+    if (m_seams.openWindows)
+        m_seams.openWindows->track(window);
+    return window;
 }
 
 Form1::~Form1() = default;
@@ -137,6 +151,14 @@ void Form1::buildMenus()
     on("mnuSelect", [this] { m_edit->selectAll(); });
     on("mnuClip", [this] { m_edit->clearClipboard(); });
     on("mnuClear", [this] { m_edit->clearScreen(); });
+    on("mnuHow", [this] { howWindow.show(); });
+    on("mnuChat", [this] { chatComWindow.show(); });
+    on("mnuAbout", [this] { aboutWindow.show(); });
+    for (const char *item : {"mnuContact", "mnuOmbrix", "mnuZORVA", "mnuGloam"}) {
+        on(item, [this, notice = ContactNotice::forItem(QLatin1String(item))] {
+            m_seams.showNotice(this, notice);
+        });
+    }
     for (const MenuTree::Menu &menu : MenuTree::menus()) {
         for (const MenuTree::Item &item : menu.items) {
             if (!item.prefill.isEmpty())

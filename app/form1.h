@@ -1,6 +1,7 @@
 #pragma once
 
 #include "seams.h"
+#include "singlewindow.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -35,6 +36,11 @@ public:
     HyperlinkLabel *csHyperlink1;
     Winsock *Winsock1;
 
+    // The information windows, one of each for the whole run.
+    SingleWindow howWindow;
+    SingleWindow chatComWindow;
+    SingleWindow aboutWindow;
+
     Transcript *transcript() const { return m_transcript; }
     // A menu's or menu item's action, by its name ("mnuFile", "mnuAway", ...).
     QAction *menuAction(const QString &name) const { return m_menu.value(name); }
@@ -55,6 +61,7 @@ protected:
 private:
     void Form_Load();
     void buildMenus();
+    QWidget *opened(QWidget *window);
     void connectTo(const QString &host);
 
     Seams m_seams;

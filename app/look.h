@@ -20,6 +20,9 @@ QFont dialogFont();
 
 const QColor lightGrey(192, 192, 192);
 
+// A background of the given colour; the controls on it keep their own colours.
+void setBackground(QWidget *widget, const QColor &background);
+
 // Text in the given colour on the given background.
 void setColours(QWidget *widget, const QColor &text, const QColor &background);
 

@@ -2,7 +2,6 @@
 #include "openwindows.h"
 
 #include <QApplication>
-#include <QPointer>
 
 int main(int argc, char *argv[])
 {
@@ -10,10 +9,10 @@ int main(int argc, char *argv[])
     OpenWindows windows;
     QObject::connect(&windows, &OpenWindows::lastClosed, &app, [] { QCoreApplication::exit(0); });
 
-    QPointer<Form1> form = new Form1(Seams::production());
-    windows.track(form);
-    form->show();
+    Seams seams = Seams::production();
+    seams.openWindows = &windows;
+    (new Form1(seams))->show();
     const int status = app.exec();
-    delete form; // still open when EXIT ended the program
+    windows.deleteAll(); // EXIT ends the program with every window still open
     return status;
 }

@@ -8,7 +8,16 @@ void OpenWindows::track(QWidget *window)
         return;
     m_windows.insert(window);
     connect(window, &QObject::destroyed, this, [this](QObject *gone) {
-        if (m_windows.remove(gone) && m_windows.isEmpty())
+        if (m_windows.remove(gone) && m_windows.isEmpty() && !m_deleting)
             Q_EMIT lastClosed();
     });
+}
+
+void OpenWindows::deleteAll()
+{
+    m_deleting = true;
+    const QSet<QObject *> windows = m_windows;
+    for (QObject *window : windows)
+        delete window;
+    m_deleting = false;
 }

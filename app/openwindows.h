@@ -17,10 +17,13 @@ public:
 
     void track(QWidget *window);
     qsizetype count() const { return m_windows.size(); }
+    // Ends every window still open, without a lastClosed(): the program is ending.
+    void deleteAll();
 
 Q_SIGNALS:
     void lastClosed();
 
 private:
     QSet<QObject *> m_windows;
+    bool m_deleting = false;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "contactnotices.h"
 #include "endpoints.h"
 #include "hyperlinklabel.h"
 
@@ -7,6 +8,7 @@
 
 #include <functional>
 
+class OpenWindows;
 class QWidget;
 
 // What the main window reaches outside itself. The program uses production();
@@ -18,8 +20,12 @@ struct Seams
     // Says in a modal box why an operation was refused.
     std::function<void(QWidget *parent, const QString &sentence)> reportError;
     HyperlinkLabel::UrlOpener openUrl;
+    // Shows a contact notice as a modal box; returns when it is dismissed.
+    std::function<void(QWidget *parent, const ContactNotice &notice)> showNotice;
     // Ends the program at once.
     std::function<void()> endProgram;
+    // Counts the program's windows, so that it ends with the last; may be null.
+    OpenWindows *openWindows = nullptr;
 
     static Seams production();
 };

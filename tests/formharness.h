@@ -2,6 +2,7 @@
 
 #include "fakegateway.h"
 #include "form1.h"
+#include "openwindows.h"
 #include "transcript.h"
 #include "winsock.h"
 
@@ -22,7 +23,9 @@ struct Harness
     FakeGateway gateway;
     QStringList errors;
     QList<QUrl> opened;
+    QList<ContactNotice> notices;
     int ended = 0;
+    OpenWindows windows;
     QPointer<Form1> form;
 
     Harness()
@@ -31,11 +34,13 @@ struct Harness
         seams.endpoints = {gateway.address(), QStringLiteral("localhost"), gateway.port()};
         seams.reportError = [this](QWidget *, const QString &sentence) { errors << sentence; };
         seams.openUrl = [this](const QUrl &url) { opened << url; };
+        seams.showNotice = [this](QWidget *, const ContactNotice &notice) { notices << notice; };
         seams.endProgram = [this] { ++ended; };
+        seams.openWindows = &windows;
         form = new Form1(seams);
         form->show();
     }
-    ~Harness() { delete form; }
+    ~Harness() { windows.deleteAll(); }
 
     bool connect()
     {

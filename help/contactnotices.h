@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// The four message boxes that tell where the maker's group and two other
+// groups can be reached, each opened by one menu item.
+struct ContactNotice
+{
+    enum class Icon { Information, Warning };
+
+    QString title;
+    QString text; // CR LF between lines
+    Icon icon;
+
+    // The notice of a menu item (mnuContact, mnuOmbrix, mnuZORVA, mnuGloam).
+    static ContactNotice forItem(const QString &item);
+};

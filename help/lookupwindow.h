@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QRect>
+#include <QSize>
+#include <QWidget>
+
+class LookupTable;
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+// A small window that explains the entry picked or typed in its combo box when
+// "Answer!" is pressed: the "How do I...." window (frmHow) and the chat command
+// reference (frmChatCom). It deletes itself when closed; the next one starts
+// from scratch.
+class LookupWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    struct Design
+    {
+        QString name;  // frmHow, frmChatCom
+        QString title;
+        QString prompt;
+        QSize client;  // in pixels, as the other rectangles
+        QRect combo;
+        QRect button;
+        QRect label;
+        const LookupTable *table;
+    };
+
+    static Design frmHow();
+    static Design frmChatCom();
+
+    explicit LookupWindow(const Design &design);
+
+    QComboBox *Combo1;
+    QPushButton *Command1;
+    QLabel *Label1;
+
+    void Command1_Click();
+
+private:
+    void Form_Load();
+
+    const LookupTable &m_table;
+};

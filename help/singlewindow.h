@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+
+// One window of a kind for the whole run: made when it is first shown, brought
+// to the front when shown again while open, and made afresh after it was
+// closed (the window deletes itself on close).
+class SingleWindow
+{
+public:
+    using Factory = std::function<QWidget *()>;
+
+    explicit SingleWindow(Factory factory)
+        : m_factory(std::move(factory))
+    {
+    }
+
+    QWidget *window() const { return m_window; }
+
+    QWidget *show()
+    {
+        if (!m_window)
+            m_window = m_factory();
+        m_window->show();
+        m_window->raise();
+        m_window->activateWindow();
+        return m_window;
+    }
+
+private:
+    Factory m_factory;
+    QPointer<QWidget> m_window;
+};

@@ -1,0 +1,318 @@
+#include "form2.h"
+#include "formharness.h"
+#include "lookuptable.h"
+#include "lookupwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QSignalSpy>
+
+class tst_HelpWindows : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void lookup_data();
+    void lookup();
+    void pickingOrEnterShowsNothing();
+    void layout_data();
+    void layout();
+    void oneWindowOfEachKind_data();
+    void oneWindowOfEachKind();
+    void aboutWindow();
+    void contactNotices_data();
+    void contactNotices();
+    void programEndsWithItsLastWindow();
+    void exitEndsEveryWindow();
+};
+
+namespace {
+
+const LookupTable &tableOf(const QString &window)
+{
+    return window == u"frmHow" ? LookupTable::questions() : LookupTable::chatCommands();
+}
+
+LookupWindow *open(Harness &h, const QString &window)
+{
+    const char *item = window == u"frmHow" ? "mnuHow" : "mnuChat";
+    h.form->menuAction(QLatin1String(item))->trigger();
+    return qobject_cast<LookupWindow *>(window == u"frmHow" ? h.form->howWindow.window()
+                                                             : h.form->chatComWindow.window());
+}
+
+void type(LookupWindow *w, const QString &text)
+{
+    w->Combo1->lineEdit()->selectAll();
+    QTest::keyClicks(w->Combo1->lineEdit(), text);
+}
+
+} // namespace
+
+void tst_HelpWindows::lookup_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("typed"); // "Answer!" is pressed after each
+    QTest::addColumn<int>("row");           // whose text the label shows at the end; -1: empty
+    QTest::newRow("prompt") << "frmHow" << QStringList{} << -1;
+    QTest::newRow("typed exactly") << "frmHow" << QStringList{"What's my Username and Pass?"} << 3;
+    QTest::newRow("lower case keeps the answer")
+        << "frmHow" << QStringList{"How do I chat?", "how do i chat?"} << 2;
+    QTest::newRow("trailing space") << "frmHow" << QStringList{"How do I connect? "} << -1;
+    QTest::newRow("last answer names the mail address")
+        << "frmHow" << QStringList{"I have a question, Where can I send it?"} << 5;
+    QTest::newRow("command prompt") << "frmChatCom" << QStringList{} << -1;
+    QTest::newRow("last command") << "frmChatCom" << QStringList{"/unban <USER>"} << 17;
+    QTest::newRow("whole string only") << "frmChatCom" << QStringList{"/who <CHANNEL>"} << 7;
+    QTest::newRow("capitals match nothing") << "frmChatCom" << QStringList{"/dnd <TEXT>", "/DND <TEXT>"} << 6;
+    QTest::newRow("no placeholder") << "frmChatCom" << QStringList{"/whois"} << -1;
+    QTest::newRow("markup stays text") << "frmChatCom" << QStringList{"/me <TEXT>"} << 11;
+}
+
+void tst_HelpWindows::lookup()
+{
+    QFETCH(QString, window);
+    QFETCH(QStringList, typed);
+    QFETCH(int, row);
+    Harness h;
+    LookupWindow *w = open(h, window);
+    QVERIFY(w);
+    w->Command1->click();
+    for (const QString &text : typed) {
+        type(w, text);
+        w->Command1->click();
+    }
+    const LookupTable &table = tableOf(window);
+    const QString expected = row < 0 ? QString() : table.lookup(table.keys().at(row));
+    QCOMPARE(w->Label1->text(), expected);
+    QCOMPARE(w->Label1->textFormat(), Qt::PlainText);
+    QCOMPARE(w->Combo1->count(), table.keys().size()); // the list is never changed
+}
+
+void tst_HelpWindows::pickingOrEnterShowsNothing()
+{
+    Harness h;
+    LookupWindow *w = open(h, QStringLiteral("frmHow"));
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QCOMPARE(QApplication::focusWidget(), w->Combo1);
+    w->Combo1->setCurrentIndex(2); // as a pick from the list does
+    QCOMPARE(w->Combo1->currentText(), QStringLiteral("How do I chat?"));
+    QCOMPARE(w->Label1->text(), QString());
+    // Enter neither answers nor adds what was typed to the list.
+    type(w, QStringLiteral("How do I log in?"));
+    QTest::keyClick(w->Combo1->lineEdit(), Qt::Key_Return);
+    QCOMPARE(w->Label1->text(), QString());
+    QCOMPARE(w->Combo1->count(), 6);
+    QVERIFY(!w->Command1->isDefault() && !w->Command1->autoDefault());
+    QTest::keyClick(w->Combo1->lineEdit(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w->Command1);
+}
+
+void tst_HelpWindows::layout_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<QList<QRect>>("controls"); // combo, button, label; for Form2 frame, label, link, button
+    QTest::newRow("frmHow") << "frmHow" << "How do I...." << QSize(4815, 1905)
+        << QList<QRect>{{120, 120, 3495, 315}, {3720, 120, 975, 315}, {120, 480, 4575, 1335}};
+    QTest::newRow("frmChatCom") << "frmChatCom" << "CHAT COMMANDS" << QSize(3975, 2190)
+        << QList<QRect>{{120, 120, 2775, 315}, {3000, 120, 855, 315}, {120, 480, 3735, 1575}};
+    QTest::newRow("Form2") << "Form2" << "ABOUT VANTOR CHAT" << QSize(5550, 3285)
+        << QList<QRect>{{0, 0, 5535, 2535}, {120, 240, 5295, 2175}, {0, 2520, 5535, 255}, {2280, 2880, 975, 375}};
+}
+
+void tst_HelpWindows::layout()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, title);
+    QFETCH(QSize, client);
+    QFETCH(QList<QRect>, controls);
+    auto px = [](const QRect &t) {
+        return QRect(qRound(t.x() / 15.0), qRound(t.y() / 15.0), qRound(t.width() / 15.0), qRound(t.height() / 15.0));
+    };
+    Harness h;
+    QWidget *w = nullptr;
+    QList<QWidget *> parts;
+    if (window == u"Form2") {
+        h.form->menuAction(QStringLiteral("mnuAbout"))->trigger();
+        auto *about = qobject_cast<Form2 *>(h.form->aboutWindow.window());
+        w = about;
+        parts = {about->Frame1, about->Label1, about->csHyperlink1, about->Command1};
+        QCOMPARE(about->Label1->parentWidget(), about->Frame1);
+    } else {
+        LookupWindow *lookup = open(h, window);
+        w = lookup;
+        parts = {lookup->Combo1, lookup->Command1, lookup->Label1};
+        QCOMPARE(lookup->Combo1->palette().color(QPalette::Text), QColor(255, 0, 0));
+        QCOMPARE(lookup->Label1->palette().color(QPalette::WindowText), QColor(0, 192, 0));
+    }
+    QVERIFY(w);
+    QCOMPARE(w->windowTitle(), title);
+    QCOMPARE(w->size(), px(QRect(QPoint(), client)).size());
+    QCOMPARE(w->minimumSize(), w->maximumSize());
+    QVERIFY((w->windowFlags() & Qt::WindowType_Mask) == Qt::Tool);
+    QVERIFY(!(w->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QVERIFY(!w->parentWidget()); // no owner
+    for (qsizetype i = 0; i < parts.size(); ++i)
+        QCOMPARE(parts[i]->geometry(), px(controls[i]));
+}
+
+void tst_HelpWindows::oneWindowOfEachKind_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("items");
+    QTest::addColumn<QString>("prompt");
+    QTest::newRow("How do I") << "mnuHow" << 6 << "Select your Question...";
+    QTest::newRow("Chat commands") << "mnuChat" << 18 << "Select the Command";
+}
+
+void tst_HelpWindows::oneWindowOfEachKind()
+{
+    QFETCH(QString, item);
+    QFETCH(int, items);
+    QFETCH(QString, prompt);
+    Harness h;
+    const QString name = item == u"mnuHow" ? QStringLiteral("frmHow") : QStringLiteral("frmChatCom");
+    LookupWindow *first = open(h, name);
+    QCOMPARE(first->Combo1->currentText(), prompt);
+    QCOMPARE(first->Combo1->currentIndex(), -1);
+    first->Combo1->setCurrentIndex(0);
+    first->Command1->click();
+    const QString answer = first->Label1->text();
+    QVERIFY(!answer.isEmpty());
+
+    // Again while open: the same window, in front, its content kept.
+    h.form->menuAction(item)->trigger();
+    QCOMPARE(open(h, name), first);
+    QCOMPARE(first->Label1->text(), answer);
+    QCOMPARE(QApplication::topLevelWidgets().count(first), 1);
+    qsizetype windows = h.windows.count();
+
+    // Closed and opened again, however often: made afresh.
+    for (int round = 0; round < 20; ++round) {
+        QPointer<LookupWindow> gone = open(h, name);
+        QVERIFY(gone->close());
+        QVERIFY(QTest::qWaitFor([&] { return gone.isNull(); }));
+        QCOMPARE(h.windows.count(), windows - 1);
+        LookupWindow *fresh = open(h, name);
+        QCOMPARE(fresh->Combo1->count(), items);
+        QCOMPARE(fresh->Combo1->currentText(), prompt);
+        QCOMPARE(fresh->Label1->text(), QString());
+        QCOMPARE(h.windows.count(), windows);
+    }
+}
+
+void tst_HelpWindows::aboutWindow()
+{
+    Harness h;
+    QVERIFY(h.connect());
+    h.form->menuAction(QStringLiteral("mnuHow"))->trigger();
+    QPointer<Form2> about;
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    for (int round = 0; round < 3; ++round) {
+        h.form->menuAction(QStringLiteral("mnuAbout"))->trigger();
+        h.form->menuAction(QStringLiteral("mnuAbout"))->trigger();
+        about = qobject_cast<Form2 *>(h.form->aboutWindow.window());
+        QVERIFY(about);
+        QCOMPARE(QApplication::topLevelWidgets().count(about.data()), 1);
+        QVERIFY(qAbs(about->geometry().center().x() - screen.center().x()) <= 1);
+        QVERIFY(qAbs(about->geometry().center().y() - screen.center().y()) <= 1);
+        QCOMPARE(about->Label1->text(), Form2::aboutText());
+        QVERIFY(about->Label1->text().contains(QStringLiteral("with \"The Cleaner2.03\" With")));
+        QCOMPARE(about->Frame1->title(), QStringLiteral("ABOUT"));
+        QCOMPARE(about->Command1->text(), QStringLiteral("Close"));
+        QVERIFY(!about->Command1->autoDefault());
+
+        QTest::mouseClick(about->csHyperlink1, Qt::LeftButton);
+        QCOMPARE(h.opened.size(), round + 1);
+        QCOMPARE(h.opened.last(), QUrl(QStringLiteral("http://www.ombrix.example/")));
+        QCOMPARE(about->csHyperlink1->text(), QStringLiteral("http://www.ombrix.example/"));
+        QVERIFY(about->isVisible());
+
+        // Close shuts the About window only.
+        about->Command1->click();
+        QVERIFY(QTest::qWaitFor([&] { return about.isNull(); }));
+        QVERIFY(h.form->howWindow.window() && h.form->howWindow.window()->isVisible());
+        QCOMPARE(h.form->Winsock1->state(), Winsock::State::Connected);
+    }
+}
+
+void tst_HelpWindows::contactNotices_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("warning");
+    QTest::newRow("Contact Us") << "mnuContact" << "CONTACT THE OMBRIX"
+        << "You can contact the ombrix at:\r\nhttp://www.ombrix.example/\r\nAnd by email: ombrix@ombrix.example" << true;
+    QTest::newRow("OMBRIX") << "mnuOmbrix" << "CONTACT THE OMBRIX"
+        << "You can reach the OMBRIX at: http://www.ombrix.example/" << false;
+    QTest::newRow("ZORVA, both addresses on one line") << "mnuZORVA" << "CONTACT ZORVA"
+        << "ZORVA can be reached at: http://www.zorva.example/ or http://zorva.example/clan/" << false;
+    QTest::newRow("GloamRiders") << "mnuGloam" << "CONTACT THE GLOAMRIDERS"
+        << "The Gloamriders can be reached at: http://www.gloamriders.example/" << false;
+}
+
+void tst_HelpWindows::contactNotices()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    QFETCH(bool, warning);
+    Harness h;
+    h.form->menuAction(item)->trigger();
+    QCOMPARE(h.notices.size(), 1);
+    QCOMPARE(h.notices[0].title, title);
+    QCOMPARE(h.notices[0].text, text);
+    QCOMPARE(h.notices[0].icon == ContactNotice::Icon::Warning, warning);
+}
+
+// Closing the main window drops the connection but not the program while a
+// help window is open; the program ends with its last window.
+void tst_HelpWindows::programEndsWithItsLastWindow()
+{
+    Harness h;
+    QSignalSpy lastClosed(&h.windows, &OpenWindows::lastClosed);
+    QVERIFY(h.connect());
+    h.form->menuAction(QStringLiteral("mnuAbout"))->trigger();
+    h.form->menuAction(QStringLiteral("mnuChat"))->trigger();
+    QPointer<QWidget> about = h.form->aboutWindow.window();
+    QPointer<QWidget> commands = h.form->chatComWindow.window();
+    QCOMPARE(h.windows.count(), 3);
+
+    QVERIFY(h.form->close());
+    QVERIFY(QTest::qWaitFor([&] { return h.form.isNull(); }));
+    QVERIFY(h.gateway.waitForClientGone());
+    QVERIFY(about && about->isVisible() && commands && commands->isVisible());
+    QCOMPARE(lastClosed.size(), 0);
+
+    QVERIFY(commands->close());
+    QTest::qWait(10);
+    QCOMPARE(lastClosed.size(), 0);
+    QVERIFY(about->close());
+    QVERIFY(QTest::qWaitFor([&] { return lastClosed.size() == 1; }));
+}
+
+void tst_HelpWindows::exitEndsEveryWindow()
+{
+    Harness h;
+    QVERIFY(h.connect());
+    for (const char *item : {"mnuAbout", "mnuHow", "mnuChat"})
+        h.form->menuAction(QLatin1String(item))->trigger();
+    h.form->menuAction(QStringLiteral("mnuExit"))->trigger();
+    QCOMPARE(h.ended, 1);
+    h.windows.deleteAll(); // what the program does once its event loop has ended
+    QCOMPARE(h.windows.count(), 0);
+    QVERIFY(h.form.isNull());
+    QVERIFY(!h.form.data());
+    QVERIFY(h.gateway.waitForClientGone());
+    QCOMPARE(h.gateway.received(), QByteArray());
+}
+
+QTEST_MAIN(tst_HelpWindows)
+#include "tst_helpwindows.moc"

@@ -1,5 +1,6 @@
 #include "look.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMainWindow>
@@ -71,6 +72,20 @@ QFont dialogFont()
 {
     return font({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
                  QStringLiteral("DejaVu Sans")});
+}
+
+void shrinkToFit(QWidget *widget, const QString &text, int flags)
+{
+    const QRect room = widget->contentsRect();
+    QFont fitted = widget->font();
+    auto fits = [&] {
+        const QRect needed = QFontMetrics(fitted).boundingRect(room, flags, text);
+        return needed.width() <= room.width() && needed.height() <= room.height();
+    };
+    while (fitted.pointSizeF() > 6 && !fits())
+        fitted.setPointSizeF(fitted.pointSizeF() - 0.25);
+    if (fitted != widget->font())
+        widget->setFont(fitted);
 }
 
 void setBackground(QWidget *widget, const QColor &background)

@@ -20,6 +20,11 @@ QFont dialogFont();
 
 const QColor lightGrey(192, 192, 192);
 
+// Shrinks the widget's font, in quarter points down to 6 pt, until the text
+// fits in its contents rectangle laid out with the given flags (Qt::AlignmentFlag
+// and Qt::TextFlag). A stand-in font is often wider than the designed one.
+void shrinkToFit(QWidget *widget, const QString &text, int flags);
+
 // A background of the given colour; the controls on it keep their own colours.
 void setBackground(QWidget *widget, const QColor &background);
 

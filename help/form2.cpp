@@ -51,6 +51,7 @@ Form2::Form2(HyperlinkLabel::UrlOpener openUrl)
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Look::setColours(Label1, QColor(0, 255, 0), Qt::black);
+    Look::shrinkToFit(Label1, Label1->text(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
 
     Command1 = new QPushButton(tr("Close"), this);
     Command1->setGeometry(Look::twips(2280, 2880, 975, 375));

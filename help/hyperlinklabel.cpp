@@ -1,5 +1,7 @@
 #include "hyperlinklabel.h"
 
+#include "look.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -42,12 +44,7 @@ void HyperlinkLabel::keyPressEvent(QKeyEvent *event)
 void HyperlinkLabel::resizeEvent(QResizeEvent *event)
 {
     QLabel::resizeEvent(event);
-    QFont fitted = font();
-    const int room = contentsRect().width();
-    while (fitted.pointSizeF() > 6 && QFontMetrics(fitted).horizontalAdvance(text()) > room)
-        fitted.setPointSizeF(fitted.pointSizeF() - 0.25);
-    if (fitted != font())
-        setFont(fitted);
+    Look::shrinkToFit(this, text(), Qt::AlignCenter | Qt::TextSingleLine);
 }
 
 void HyperlinkLabel::open()

@@ -223,6 +223,9 @@ void tst_HelpWindows::aboutWindow()
         QVERIFY(qAbs(about->geometry().center().x() - screen.center().x()) <= 1);
         QVERIFY(qAbs(about->geometry().center().y() - screen.center().y()) <= 1);
         QCOMPARE(about->Label1->text(), Form2::aboutText());
+        // All of it is shown, even in a stand-in font wider than the designed one.
+        const QRect room = about->Label1->contentsRect();
+        QVERIFY(QFontMetrics(about->Label1->font()).boundingRect(room, Qt::TextWordWrap, Form2::aboutText()).height() <= room.height());
         QVERIFY(about->Label1->text().contains(QStringLiteral("with \"The Cleaner2.03\" With")));
         QCOMPARE(about->Frame1->title(), QStringLiteral("ABOUT"));
         QCOMPARE(about->Command1->text(), QStringLiteral("Close"));

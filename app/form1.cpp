@@ -10,6 +10,7 @@
 #include "menutree.h"
 #include "openwindows.h"
 #include "transcript.h"
+#include "version.h"
 #include "winsock.h"
 #include "wiretext.h"
 
@@ -47,7 +48,7 @@ Form1::Form1(Seams seams, QWidget *parent)
     , m_seams(std::move(seams))
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("VANTOR BOT 3.02"));
+    setWindowTitle(QStringLiteral(VANTOR_CAPTION));
 
     auto *client = new QWidget(this);
     Look::setBackground(client, Look::lightGrey);
@@ -59,6 +60,7 @@ Form1::Form1(Seams seams, QWidget *parent)
     Look::setColours(Text1, Qt::white, Qt::black);
     Text1->setText(QStringLiteral("Type what you want here :)"));
     Text1->setCursorPosition(0);
+    Text1->setAccessibleName(tr("Message"));
 
     cmdSend = makeButton(QStringLiteral("SEND"), Look::twips(50, 5160, 1095, 615), client);
 
@@ -71,6 +73,7 @@ Form1::Form1(Seams seams, QWidget *parent)
     Text2->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Text2->setTabChangesFocus(true);
     Text2->installEventFilter(this);
+    Text2->setAccessibleName(tr("Transcript"));
     m_transcript = new Transcript(Text2->document(), this);
     m_transcript->replace(u"\t\t****WELCOME TO VANTOR CHAT****\r\n");
     Text2->moveCursor(QTextCursor::Start);
@@ -83,6 +86,7 @@ Form1::Form1(Seams seams, QWidget *parent)
     csHyperlink1 = new HyperlinkLabel(Contacts::makerDomain(), QUrl(Contacts::makerWebAddress()),
                                       m_seams.openUrl, client);
     csHyperlink1->setGeometry(Look::twips(120, 6000, 975, 255));
+    csHyperlink1->setAccessibleDescription(Contacts::makerWebAddress());
     QFont linkFont = Look::dialogFont();
     linkFont.setUnderline(true);
     csHyperlink1->setFont(linkFont);

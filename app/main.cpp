@@ -1,11 +1,19 @@
 #include "form1.h"
 #include "openwindows.h"
+#include "version.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationVersion(QStringLiteral(VANTOR_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(VANTOR_APP_ID));
+    QIcon icon;
+    for (const int size : {16, 32, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/vantor-%1.png").arg(size));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("vantor"), icon));
     OpenWindows windows;
     QObject::connect(&windows, &OpenWindows::lastClosed, &app, [] { QCoreApplication::exit(0); });
 

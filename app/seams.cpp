@@ -1,5 +1,7 @@
 #include "seams.h"
 
+#include "version.h"
+
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
@@ -9,7 +11,7 @@ Seams Seams::production()
     Seams seams;
     seams.endpoints = Endpoints::production();
     seams.reportError = [](QWidget *parent, const QString &sentence) {
-        QMessageBox::warning(parent, QStringLiteral("VANTOR BOT 3.02"), sentence);
+        QMessageBox::warning(parent, QStringLiteral(VANTOR_CAPTION), sentence);
     };
     seams.openUrl = [](const QUrl &url) { QDesktopServices::openUrl(url); };
     seams.showNotice = [](QWidget *parent, const ContactNotice &notice) {

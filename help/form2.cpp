@@ -35,6 +35,7 @@ Form2::Form2(HyperlinkLabel::UrlOpener openUrl)
     csHyperlink1 = new HyperlinkLabel(Contacts::makerWebAddress(), QUrl(Contacts::makerWebAddress()),
                                       std::move(openUrl), this);
     csHyperlink1->setGeometry(Look::twips(0, 2520, 5535, 255));
+    csHyperlink1->setAccessibleDescription(tr("Opens the maker's web site"));
     QFont linkFont = Look::verdana();
     linkFont.setUnderline(true);
     csHyperlink1->setFont(linkFont);

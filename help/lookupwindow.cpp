@@ -11,7 +11,7 @@
 LookupWindow::Design LookupWindow::frmHow()
 {
     return {QStringLiteral("frmHow"), QStringLiteral("How do I...."),
-            QStringLiteral("Select your Question..."), Look::twips(0, 0, 4815, 1905).size(),
+            QStringLiteral("Select your Question..."), tr("Question"), tr("Answer"), Look::twips(0, 0, 4815, 1905).size(),
             Look::twips(120, 120, 3495, 315), Look::twips(3720, 120, 975, 315),
             Look::twips(120, 480, 4575, 1335), &LookupTable::questions()};
 }
@@ -19,7 +19,7 @@ LookupWindow::Design LookupWindow::frmHow()
 LookupWindow::Design LookupWindow::frmChatCom()
 {
     return {QStringLiteral("frmChatCom"), QStringLiteral("CHAT COMMANDS"),
-            QStringLiteral("Select the Command"), Look::twips(0, 0, 3975, 2190).size(),
+            QStringLiteral("Select the Command"), tr("Command"), tr("Explanation"), Look::twips(0, 0, 3975, 2190).size(),
             Look::twips(120, 120, 2775, 315), Look::twips(3000, 120, 855, 315),
             Look::twips(120, 480, 3735, 1575), &LookupTable::chatCommands()};
 }
@@ -39,6 +39,8 @@ LookupWindow::LookupWindow(const Design &design)
     Combo1->setGeometry(design.combo);
     Look::setColours(Combo1, QColor(255, 0, 0), Qt::black);
     Combo1->setEditText(design.prompt);
+    Combo1->setAccessibleName(design.entryName);
+    Combo1->lineEdit()->setAccessibleName(design.entryName);
 
     Command1 = new QPushButton(tr("Answer!"), this);
     Command1->setGeometry(design.button);
@@ -49,6 +51,7 @@ LookupWindow::LookupWindow(const Design &design)
     Label1->setTextFormat(Qt::PlainText); // "<NAME: IS GOD>" is text, not markup
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setAccessibleName(design.answerName);
     Look::setColours(Label1, QColor(0, 192, 0), Qt::black);
 
     setTabOrder(Combo1, Command1);

@@ -22,6 +22,8 @@ public:
         QString name;  // frmHow, frmChatCom
         QString title;
         QString prompt;
+        QString entryName;  // what a screen reader calls the combo box
+        QString answerName; // and the label
         QSize client;  // in pixels, as the other rectangles
         QRect combo;
         QRect button;

@@ -1,0 +1,89 @@
+#include "formharness.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QMenuBar>
+
+class tst_Accessibility : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void everyControlHasAName_data();
+    void everyControlHasAName();
+};
+
+namespace {
+
+// Roles a screen reader speaks as controls; containers and parts of a
+// control (its scroll bars, its viewport) take their name from around them.
+bool isControl(QAccessible::Role role)
+{
+    switch (role) {
+    case QAccessible::PushButton:
+    case QAccessible::EditableText:
+    case QAccessible::ComboBox:
+    case QAccessible::StaticText:
+    case QAccessible::Link:
+    case QAccessible::MenuItem:
+    case QAccessible::Grouping:
+    case QAccessible::Window:
+    case QAccessible::Dialog:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void collectNameless(QAccessibleInterface *node, const QString &path, QStringList &nameless, int &controls)
+{
+    if (!node || node->state().invisible)
+        return;
+    const QString name = node->text(QAccessible::Name);
+    const QString where = path + u'/' + QString::number(node->role(), 16) + u':'
+        + (node->object() ? node->object()->objectName() + QLatin1String(node->object()->metaObject()->className()) : QString());
+    if (isControl(node->role())) {
+        ++controls;
+        if (name.trimmed().isEmpty())
+            nameless << where;
+    }
+    for (int i = 0; i < node->childCount(); ++i)
+        collectNameless(node->child(i), where, nameless, controls);
+}
+
+} // namespace
+
+void tst_Accessibility::everyControlHasAName_data()
+{
+    QTest::addColumn<QString>("item"); // the menu item that opens the window; none for the main window
+    QTest::addColumn<int>("minimum"); // controls the walk must at least meet
+    QTest::newRow("main window") << QString() << 8 + 4;
+    QTest::newRow("How do I") << "mnuHow" << 4;
+    QTest::newRow("chat commands") << "mnuChat" << 4;
+    QTest::newRow("About") << "mnuAbout" << 4;
+}
+
+void tst_Accessibility::everyControlHasAName()
+{
+    QFETCH(QString, item);
+    QFETCH(int, minimum);
+    Harness h;
+    QWidget *window = h.form;
+    if (!item.isEmpty()) {
+        h.form->menuAction(item)->trigger();
+        window = QApplication::activeWindow() ? QApplication::activeWindow() : nullptr;
+        for (SingleWindow *w : {&h.form->howWindow, &h.form->chatComWindow, &h.form->aboutWindow}) {
+            if (w->window() && w->window()->isVisible())
+                window = w->window();
+        }
+    }
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QStringList nameless;
+    int controls = 0;
+    collectNameless(QAccessible::queryAccessibleInterface(window), QString(), nameless, controls);
+    QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(u'\n')));
+    QVERIFY2(controls >= minimum, qPrintable(QString::number(controls)));
+    QVERIFY(!window->windowTitle().isEmpty());
+}
+
+QTEST_MAIN(tst_Accessibility)
+#include "tst_accessibility.moc"

@@ -8,6 +8,7 @@ FakeGateway::FakeGateway(QObject *parent)
     : QObject(parent)
 {
     m_server.listen(QHostAddress::LocalHost, 0);
+    m_port = m_server.serverPort();
     connect(&m_server, &QTcpServer::newConnection, this, [this] {
         while (QTcpSocket *client = m_server.nextPendingConnection()) {
             if (m_client)

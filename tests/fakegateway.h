@@ -16,7 +16,7 @@ public:
     explicit FakeGateway(QObject *parent = nullptr);
 
     QString address() const { return QStringLiteral("127.0.0.1"); }
-    quint16 port() const { return m_server.serverPort(); }
+    quint16 port() const { return m_port; }
     int connections() const { return m_connections; }
 
     // Wait until n clients have connected since the gateway started.
@@ -35,13 +35,16 @@ public:
     void closeClient();
     // Tear the connection down with a reset.
     void resetClient();
-    // Stop listening, so that a connect is refused.
+    // Stop listening, so that a connect is refused; and listen again on the
+    // same port.
     void stopListening() { m_server.close(); }
+    bool listenAgain() { return m_server.listen(QHostAddress::LocalHost, m_port); }
 
 private:
     QTcpServer m_server;
     QPointer<QTcpSocket> m_client;
     QByteArray m_received;
+    quint16 m_port = 0;
     int m_connections = 0;
     bool m_clientGone = false;
 };

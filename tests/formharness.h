@@ -2,9 +2,11 @@
 
 #include "fakegateway.h"
 #include "form1.h"
+#include "inputline.h"
 #include "openwindows.h"
 #include "transcript.h"
 #include "winsock.h"
+#include "wiretext.h"
 
 #include <QPlainTextEdit>
 #include <QPointer>

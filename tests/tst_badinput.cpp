@@ -1,0 +1,132 @@
+// What a hostile or broken server may send: nothing crashes, and nothing it
+// sent is lost or changed beyond the transcript's documented rules.
+#include "formharness.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QRandomGenerator>
+#include <QTextDocument>
+
+class tst_BadInput : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void randomBytesSplitAnywhere();
+    void megabyteLines();
+    void tenMegabytesWithoutALineBreak();
+    void oneByteAtATime();
+};
+
+namespace {
+
+// The transcript's rules, written out plainly: every byte is the character
+// with its code, and CR LF, a lone CR and a lone LF are each one line break.
+QString expectedText(const QByteArray &bytes)
+{
+    QString text = QString::fromLatin1(bytes);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
+}
+
+// A layout that lays out nothing: the property is about the text, and the
+// real layout's cost on 10,000 streams of control characters is the fonts'.
+class NoLayout : public QAbstractTextDocumentLayout
+{
+public:
+    using QAbstractTextDocumentLayout::QAbstractTextDocumentLayout;
+    void draw(QPainter *, const PaintContext &) override {}
+    int hitTest(const QPointF &, Qt::HitTestAccuracy) const override { return -1; }
+    int pageCount() const override { return 1; }
+    QSizeF documentSize() const override { return {}; }
+    QRectF frameBoundingRect(QTextFrame *) const override { return {}; }
+    QRectF blockBoundingRect(const QTextBlock &) const override { return {}; }
+
+protected:
+    void documentChanged(int, int, int) override {}
+};
+
+QByteArray randomBytes(QRandomGenerator &random, int size)
+{
+    static const char favourites[] = "\r\n\r\n\0<>&\t\x1b\xa0\xff ";
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (char &b : bytes)
+        b = random.bounded(3) == 0 ? favourites[random.bounded(int(sizeof favourites) - 1)]
+                                   : char(random.bounded(256));
+    return bytes;
+}
+
+} // namespace
+
+// A property over 10,000 streams with a fixed seed, each cut into reads at
+// random points.
+void tst_BadInput::randomBytesSplitAnywhere()
+{
+    QRandomGenerator random(5112);
+    QTextDocument document;
+    document.setDocumentLayout(new NoLayout(&document));
+    Transcript transcript(&document);
+    for (int round = 0; round < 10'000; ++round) {
+        // Now and then one with lines longer than a shown line.
+        const bool longLine = round % 500 == 0;
+        QByteArray bytes = randomBytes(random, longLine ? 4'500 : random.bounded(300));
+        if (longLine)
+            bytes.replace('\r', 'r').replace('\n', 'n');
+        transcript.replace(u"");
+        for (qsizetype at = 0; at < bytes.size();) {
+            const qsizetype n = random.bounded(1, longLine ? 200 : 9);
+            transcript.append(WireText::fromWire(bytes.mid(at, n)));
+            at += n;
+        }
+        const QString want = expectedText(bytes);
+        if (transcript.text() != want) {
+            QFAIL(qPrintable(QStringLiteral("round %1: %2").arg(round).arg(QString::fromLatin1(bytes.toHex()))));
+        }
+    }
+}
+
+void tst_BadInput::megabyteLines()
+{
+    Harness h;
+    QVERIFY(h.connect());
+    h.form->Disconnect->click();
+    QVERIFY(h.connect());
+    QByteArray sent;
+    for (char c : {'a', 'b', 'c'})
+        sent += QByteArray(1'000'000, c) + "\r\n";
+    h.gateway.send(sent);
+    QVERIFY(QTest::qWaitFor([&] { return h.form->Winsock1->bytesReceived() == quint64(sent.size()); }, 30000));
+    QCOMPARE(h.shown(), notice + expectedText(sent));
+}
+
+// Past the transcript's bound, only the oldest part goes: what stays is the
+// end of what was sent, unchanged.
+void tst_BadInput::tenMegabytesWithoutALineBreak()
+{
+    Harness h;
+    QVERIFY(h.connect());
+    QByteArray sent(10'000'000, Qt::Uninitialized);
+    for (qsizetype i = 0; i < sent.size(); ++i)
+        sent[i] = "abcdefghijklmnopqrstuvwxyz <b>"[i % 30];
+    h.gateway.send(sent);
+    QVERIFY(QTest::qWaitFor([&] { return h.form->Winsock1->bytesReceived() == quint64(sent.size()); }, 60000));
+    const QString kept = h.shown();
+    QVERIFY(h.form->Text2->document()->characterCount() <= Transcript::maxCharacters);
+    QVERIFY(kept.size() >= Transcript::keptCharacters - Transcript::maxLineLength);
+    QVERIFY(QString::fromLatin1(sent).endsWith(kept));
+}
+
+void tst_BadInput::oneByteAtATime()
+{
+    Harness h;
+    QVERIFY(h.connect());
+    h.form->Disconnect->click();
+    QVERIFY(h.connect());
+    QRandomGenerator random(6112);
+    const QByteArray sent = randomBytes(random, 3000);
+    for (const char b : sent)
+        QVERIFY(h.serve(QByteArray(1, b))); // each byte its own read
+    QCOMPARE(h.shown(), notice + expectedText(sent));
+}
+
+QTEST_MAIN(tst_BadInput)
+#include "tst_badinput.moc"

@@ -1,0 +1,168 @@
+// The program under faults of the network and of its user: after each, a
+// fresh connection still chats normally.
+#include "formharness.h"
+
+#include <QAction>
+#include <QSignalSpy>
+
+class tst_Faults : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void connectionRefused();
+    void serverClosesRightAfterItsLastBytes();
+    void serverClosesDuringLogin();
+    void resetInTheMiddleOfAStream();
+    void logOffAndConnectAThousandTimes();
+    void helpWindowsOpenedAndClosedAThousandTimes();
+    void typingAndSendingWhileDataFloodsIn();
+};
+
+namespace {
+
+// Log off, connect again, log in and chat a line each way.
+bool chatsNormally(Harness &h)
+{
+    h.form->Disconnect->click();
+    if (!h.connect())
+        return false;
+    const QByteArray before = h.gateway.received();
+    h.form->cmdLogin->click();
+    h.form->Text1->setText(QStringLiteral("still here"));
+    h.form->cmdSend->click();
+    const QByteArray expected = QByteArray("\x03\x04\r\n\r\n", 6) + "still here\r\n";
+    if (!h.gateway.waitForReceived(expected.size()) || h.gateway.received() != expected)
+        return false;
+    if (!h.serve("<Server> welcome back\r\n"))
+        return false;
+    return h.shown() == QStringLiteral("still here\n") + notice + QStringLiteral("<Server> welcome back\n")
+        && h.errors.isEmpty() && before.isEmpty();
+}
+
+bool reach(Harness &h, Winsock::State state)
+{
+    return QTest::qWaitFor([&] { return h.form->Winsock1->state() == state; });
+}
+
+} // namespace
+
+void tst_Faults::connectionRefused()
+{
+    Harness h;
+    // A server that is not there: CONNECT goes to the same address and port.
+    h.gateway.stopListening();
+    h.form->cmdConnect->click();
+    QVERIFY(reach(h, Winsock::State::Error));
+    QCOMPARE(h.shown(), banner); // silent
+    h.form->cmdConnect->click();
+    QCOMPARE(h.errors.size(), 1);
+    QVERIFY(h.errors[0].contains(h.form->Winsock1->errorString()));
+    h.errors.clear();
+    QVERIFY(h.gateway.listenAgain());
+    QVERIFY(chatsNormally(h));
+}
+
+void tst_Faults::serverClosesRightAfterItsLastBytes()
+{
+    Harness h;
+    QVERIFY(h.connect());
+    QByteArray sent;
+    for (int i = 0; sent.size() < 3'000'000; ++i)
+        sent += "<Player" + QByteArray::number(i) + "> line\r\n";
+    sent += "the very last bytes";
+    h.gateway.send(sent);
+    h.gateway.closeClient();
+    QVERIFY(reach(h, Winsock::State::Closing));
+    QVERIFY(QTest::qWaitFor([&] { return h.form->Winsock1->bytesReceived() == quint64(sent.size()); }, 20000));
+    QVERIFY(h.shown().endsWith(QStringLiteral("> line\nthe very last bytes")));
+    QVERIFY(h.errors.isEmpty());
+    QVERIFY(chatsNormally(h));
+}
+
+void tst_Faults::serverClosesDuringLogin()
+{
+    Harness h;
+    QVERIFY(h.connect());
+    h.form->cmdLogin->click();
+    QVERIFY(h.gateway.waitForReceived(6));
+    h.gateway.send("Username: ");
+    h.gateway.closeClient();
+    QVERIFY(reach(h, Winsock::State::Closing));
+    QVERIFY(QTest::qWaitFor([&] { return h.shown().endsWith(QStringLiteral("Username: ")); }));
+    // The answer to the prompt cannot go out; it stays in the input line.
+    h.form->Text1->setText(QStringLiteral("account"));
+    h.form->cmdSend->click();
+    QCOMPARE(h.errors.size(), 1);
+    QCOMPARE(h.form->Text1->text(), QStringLiteral("account"));
+    h.errors.clear();
+    QVERIFY(chatsNormally(h));
+}
+
+void tst_Faults::resetInTheMiddleOfAStream()
+{
+    Harness h;
+    QVERIFY(h.connect());
+    QVERIFY(h.serve("half a li"));
+    h.gateway.resetClient();
+    QVERIFY(QTest::qWaitFor([&] { return h.form->Winsock1->state() != Winsock::State::Connected; }));
+    QVERIFY(h.shown().endsWith(QStringLiteral("half a li")));
+    QVERIFY(h.errors.isEmpty());
+    QVERIFY(chatsNormally(h));
+}
+
+void tst_Faults::logOffAndConnectAThousandTimes()
+{
+    Harness h;
+    for (int round = 1; round <= 1000; ++round) {
+        h.form->cmdConnect->click();
+        QVERIFY(QTest::qWaitFor([&] { return h.gateway.connections() == round; }));
+        h.form->Disconnect->click();
+    }
+    QCOMPARE(h.form->Winsock1->state(), Winsock::State::Closed);
+    QVERIFY(h.errors.isEmpty());
+    QVERIFY(chatsNormally(h));
+}
+
+void tst_Faults::helpWindowsOpenedAndClosedAThousandTimes()
+{
+    Harness h;
+    QVERIFY(h.connect());
+    for (int round = 0; round < 1000; ++round) {
+        for (const char *item : {"mnuHow", "mnuChat", "mnuAbout"})
+            h.form->menuAction(QLatin1String(item))->trigger();
+        QCOMPARE(h.windows.count(), 4);
+        for (SingleWindow *kind : {&h.form->howWindow, &h.form->chatComWindow, &h.form->aboutWindow})
+            QVERIFY(kind->window()->close());
+        QVERIFY(QTest::qWaitFor([&] { return h.windows.count() == 1; }));
+    }
+    QVERIFY(chatsNormally(h));
+}
+
+// Lines sent while the server floods the transcript go out whole and in order.
+void tst_Faults::typingAndSendingWhileDataFloodsIn()
+{
+    Harness h;
+    QVERIFY(h.connect());
+    QByteArray flood;
+    for (int i = 0; flood.size() < 200'000; ++i)
+        flood += "<Spammer> buy gold " + QByteArray::number(i) + "\r\n";
+    QByteArray expected;
+    h.form->Text1->clear();
+    for (int line = 0; line < 100; ++line) {
+        h.gateway.send(flood);
+        QTest::keyClicks(h.form->Text1, QStringLiteral("line %1").arg(line));
+        QTest::keyClick(h.form->Text1, Qt::Key_Return);
+        expected += "line " + QByteArray::number(line) + "\r\n";
+    }
+    QVERIFY(h.gateway.waitForReceived(expected.size(), 20000));
+    QCOMPARE(h.gateway.received(), expected);
+    const quint64 total = quint64(flood.size()) * 100;
+    QVERIFY(QTest::qWaitFor([&] { return h.form->Winsock1->bytesReceived() == total; }, 60000));
+    QVERIFY(h.form->Text2->document()->characterCount() <= Transcript::maxCharacters);
+    QVERIFY(h.shown().endsWith(QStringLiteral("buy gold %1\n").arg(flood.count('\n') - 1)));
+    QVERIFY(h.errors.isEmpty());
+    QVERIFY(chatsNormally(h));
+}
+
+QTEST_MAIN(tst_Faults)
+#include "tst_faults.moc"

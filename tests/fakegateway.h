@@ -42,7 +42,7 @@ public:
 
 private:
     QTcpServer m_server;
-    QPointer<QTcpSocket> m_client;
+    QPointer<QAbstractSocket> m_client; // not QTcpSocket: read while it is being destroyed
     QByteArray m_received;
     quint16 m_port = 0;
     int m_connections = 0;

@@ -3,9 +3,9 @@
 // transcript. It checks what the transcript keeps against its rules written
 // out plainly, and that every byte survives the conversion both ways.
 #include "transcript.h"
+#include "transcriptrules.h"
 #include "wiretext.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -15,30 +15,6 @@
 #include <cstdlib>
 
 namespace {
-
-// The transcript's text is the subject, not its drawing.
-class NoLayout : public QAbstractTextDocumentLayout
-{
-public:
-    using QAbstractTextDocumentLayout::QAbstractTextDocumentLayout;
-    void draw(QPainter *, const PaintContext &) override {}
-    int hitTest(const QPointF &, Qt::HitTestAccuracy) const override { return -1; }
-    int pageCount() const override { return 1; }
-    QSizeF documentSize() const override { return {}; }
-    QRectF frameBoundingRect(QTextFrame *) const override { return {}; }
-    QRectF blockBoundingRect(const QTextBlock &) const override { return {}; }
-
-protected:
-    void documentChanged(int, int, int) override {}
-};
-
-QString expectedText(const QByteArray &bytes)
-{
-    QString text = QString::fromLatin1(bytes);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    return text;
-}
 
 void check(bool holds)
 {

@@ -1,8 +1,8 @@
 // What a hostile or broken server may send: nothing crashes, and nothing it
 // sent is lost or changed beyond the transcript's documented rules.
 #include "formharness.h"
+#include "transcriptrules.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QRandomGenerator>
 #include <QTextDocument>
 
@@ -17,33 +17,6 @@ private Q_SLOTS:
 };
 
 namespace {
-
-// The transcript's rules, written out plainly: every byte is the character
-// with its code, and CR LF, a lone CR and a lone LF are each one line break.
-QString expectedText(const QByteArray &bytes)
-{
-    QString text = QString::fromLatin1(bytes);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    return text;
-}
-
-// A layout that lays out nothing: the property is about the text, and the
-// real layout's cost on 10,000 streams of control characters is the fonts'.
-class NoLayout : public QAbstractTextDocumentLayout
-{
-public:
-    using QAbstractTextDocumentLayout::QAbstractTextDocumentLayout;
-    void draw(QPainter *, const PaintContext &) override {}
-    int hitTest(const QPointF &, Qt::HitTestAccuracy) const override { return -1; }
-    int pageCount() const override { return 1; }
-    QSizeF documentSize() const override { return {}; }
-    QRectF frameBoundingRect(QTextFrame *) const override { return {}; }
-    QRectF blockBoundingRect(const QTextBlock &) const override { return {}; }
-
-protected:
-    void documentChanged(int, int, int) override {}
-};
 
 QByteArray randomBytes(QRandomGenerator &random, int size)
 {

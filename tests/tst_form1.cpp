@@ -29,7 +29,6 @@ private Q_SLOTS:
     void receiveAppendsAndMovesTheCaret();
     void refusedOperationsChangeNothing();
     void logOffWithAndWithoutConnection();
-    void serverCloseKeepsTextAndNeedsLogOff();
     void everyByteIsShown();
     void typedCharacterWithoutAByteEchoesWhatWasSent();
     void connectEndpoints();
@@ -329,24 +328,6 @@ void tst_Form1::logOffWithAndWithoutConnection()
     QVERIFY(h.serve("back"));
     QCOMPARE(h.shown(), notice + QStringLiteral("back"));
     QVERIFY(h.errors.isEmpty());
-}
-
-void tst_Form1::serverCloseKeepsTextAndNeedsLogOff()
-{
-    Harness h;
-    QVERIFY(h.connect());
-    h.gateway.send("bye\r\nlast");
-    h.gateway.closeClient();
-    QVERIFY(QTest::qWaitFor([&] { return h.form->Winsock1->state() == Winsock::State::Closing; }));
-    QVERIFY(QTest::qWaitFor([&] { return h.shown().endsWith(QStringLiteral("last")); }));
-    QCOMPARE(h.shown(), banner + QStringLiteral("bye\nlast"));
-    QVERIFY(h.errors.isEmpty()); // the close itself says nothing
-
-    h.form->cmdConnect->click();
-    QCOMPARE(h.errors.size(), 1);
-    QVERIFY(h.errors.at(0).contains(QStringLiteral("LOG OFF")));
-    h.form->Disconnect->click();
-    QVERIFY(h.connect());
 }
 
 void tst_Form1::everyByteIsShown()

@@ -1,6 +1,5 @@
 #include "transcript.h"
 
-#include <QRandomGenerator>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -33,7 +32,6 @@ private Q_SLOTS:
     void lineBreaks();
     void splitAnywhereShowsTheSame_data();
     void splitAnywhereShowsTheSame();
-    void randomSplitsShowTheSame();
     void crSwallowsOnlyTheLfThatFollowsIt();
     void textIsNeverInterpreted();
     void longLineIsShownOnMoreLinesButKeptWhole();
@@ -94,27 +92,6 @@ void tst_Transcript::splitAnywhereShowsTheSame()
             transcript.append(QStringView(stream).mid(b));
             QVERIFY2(shown(document) == expected, qPrintable(QStringLiteral("split at %1, %2").arg(a).arg(b)));
         }
-    }
-}
-
-void tst_Transcript::randomSplitsShowTheSame()
-{
-    QRandomGenerator random(20261207);
-    const char16_t alphabet[] = u"ab \r\n\r\n<\t";
-    for (int round = 0; round < 200; ++round) {
-        QString stream;
-        for (int i = 0; i < 200; ++i)
-            stream.append(QChar(alphabet[random.bounded(int(std::size(alphabet)) - 1)]));
-        Document whole;
-        Transcript(&whole).append(stream);
-        Document pieces;
-        Transcript transcript(&pieces);
-        for (qsizetype at = 0; at < stream.size();) {
-            const qsizetype n = random.bounded(1, 8);
-            transcript.append(QStringView(stream).mid(at, n));
-            at += n;
-        }
-        QCOMPARE(shown(pieces), shown(whole));
     }
 }
 

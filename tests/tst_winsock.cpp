@@ -16,7 +16,6 @@ private Q_SLOTS:
     void refusesConnectWhileOpen();
     void serverCloseKeepsEveryByte();
     void failedConnectIsAnError();
-    void resetInTheMiddleOfAStream();
     void closeIsNeverRefusedAndTheSocketIsReused();
 };
 
@@ -145,24 +144,6 @@ void tst_Winsock::failedConnectIsAnError()
     socket.close();
     QCOMPARE(socket.state(), State::Closed);
     QVERIFY(socket.errorString().isEmpty());
-}
-
-void tst_Winsock::resetInTheMiddleOfAStream()
-{
-    FakeGateway gateway;
-    Winsock socket;
-    QVERIFY(socket.connectToHost(gateway.address(), gateway.port()));
-    QVERIFY(reach(socket, State::Connected));
-    QVERIFY(gateway.waitForConnections(1));
-    gateway.send("partial li");
-    QCOMPARE(drain(socket, 10), QByteArray("partial li"));
-    gateway.resetClient();
-    QVERIFY(QTest::qWaitFor([&] { return socket.state() != State::Connected; }, 5000));
-    QVERIFY(socket.state() == State::Closing || socket.state() == State::Error);
-    QVERIFY(!socket.sendData("x"));
-    socket.close();
-    QVERIFY(socket.connectToHost(gateway.address(), gateway.port()));
-    QVERIFY(reach(socket, State::Connected));
 }
 
 void tst_Winsock::closeIsNeverRefusedAndTheSocketIsReused()

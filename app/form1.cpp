@@ -117,7 +117,7 @@ Form1::Form1(Seams seams, QWidget *parent)
 
     m_edit = std::make_unique<EditCommands>(Text2, m_transcript, QGuiApplication::clipboard());
     buildMenus();
-    Look::makeToolWindow(this, QSize(626, 422));
+    Look::makeToolWindow(this, Look::twips(0, 0, 9390, 6330).size());
     opened(this);
     Form_Load();
 }

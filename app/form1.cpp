@@ -10,6 +10,7 @@
 #include "menutree.h"
 #include "openwindows.h"
 #include "transcript.h"
+#include "transcriptview.h"
 #include "version.h"
 #include "winsock.h"
 #include "wiretext.h"
@@ -64,7 +65,7 @@ Form1::Form1(Seams seams, QWidget *parent)
 
     cmdSend = makeButton(QStringLiteral("SEND"), Look::twips(50, 5160, 1095, 615), client);
 
-    Text2 = new QPlainTextEdit(client);
+    Text2 = new TranscriptView(client);
     Text2->setGeometry(Look::twips(1200, 0, 8175, 5925));
     Text2->setFont(Look::verdana());
     Look::setColours(Text2, QColor(128, 255, 128), Qt::black);
@@ -75,6 +76,7 @@ Form1::Form1(Seams seams, QWidget *parent)
     Text2->installEventFilter(this);
     Text2->setAccessibleName(tr("Transcript"));
     m_transcript = new Transcript(Text2->document(), this);
+    Text2->setTranscript(m_transcript);
     m_transcript->replace(u"\t\t****WELCOME TO VANTOR CHAT****\r\n");
     Text2->moveCursor(QTextCursor::Start);
 

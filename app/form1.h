@@ -11,9 +11,9 @@
 class EditCommands;
 class HyperlinkLabel;
 class InputLine;
-class QPlainTextEdit;
 class QPushButton;
 class Transcript;
+class TranscriptView;
 class Winsock;
 
 // The main window: transcript, input line, the five buttons and the connection.
@@ -27,7 +27,7 @@ public:
 
     // The controls, named as the design names them; tests drive them directly.
     InputLine *Text1;
-    QPlainTextEdit *Text2;
+    TranscriptView *Text2;
     QPushButton *cmdSend;
     QPushButton *cmdConnect;
     QPushButton *cmdLogin;

@@ -5,6 +5,7 @@
 #include "inputline.h"
 #include "openwindows.h"
 #include "transcript.h"
+#include "transcriptview.h"
 #include "winsock.h"
 #include "wiretext.h"
 

@@ -13,6 +13,7 @@ private Q_SLOTS:
     void init();
     void copyTakesTheTranscriptsSelectionOnly();
     void selectAllThenCopyKeepsEveryLineBreak();
+    void ctrlCKeepsEveryCharacter();
     void cutRemovesTheSelection();
     void clearClipboardLeavesTheTranscript();
     void clearScreenThenReceive();
@@ -64,6 +65,22 @@ void tst_EditCommands::selectAllThenCopyKeepsEveryLineBreak()
     QCOMPARE(clipboard(), expected);
     QVERIFY(!clipboard().contains(QChar::ParagraphSeparator));
     QVERIFY(!clipboard().contains(QChar::LineSeparator));
+
+    // The box's own copy (Ctrl+C, its context menu) gives the same text.
+    QGuiApplication::clipboard()->clear();
+    h.form->Text2->copy();
+    QCOMPARE(clipboard(), expected);
+}
+
+void tst_EditCommands::ctrlCKeepsEveryCharacter()
+{
+    Harness h;
+    QVERIFY(h.connect());
+    QVERIFY(h.serve("no\xa0" "break\r\n"));
+    h.form->Text2->setFocus();
+    h.form->Text2->selectAll();
+    QTest::keyClick(h.form->Text2, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(clipboard(), banner + QStringLiteral("no\u00a0break\n"));
 }
 
 void tst_EditCommands::cutRemovesTheSelection()

@@ -159,7 +159,8 @@ void Transcript::trim()
         return;
     // Past the bound, the oldest twentieth goes at once: removing text makes
     // the document compact its whole buffer, which must not happen on every
-    // read. Whole blocks go, so whole lines go.
+    // read. Whole blocks go: whole lines, but for a line longer than
+    // maxLineLength, whose first part may go before the rest.
     const QTextBlock keep = m_document->findBlock(characters - keptCharacters).next();
     if (!keep.isValid())
         return;

@@ -19,8 +19,6 @@ public:
     HyperlinkLabel(const QString &caption, const QUrl &target, UrlOpener opener,
                    QWidget *parent = nullptr);
 
-    QUrl target() const { return m_target; }
-
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;

@@ -1,4 +1,4 @@
-#include "form1.h"
+#include "mainwindow.h"
 #include "openwindows.h"
 #include "version.h"
 
@@ -19,7 +19,7 @@ int main(int argc, char *argv[])
 
     Seams seams = Seams::production();
     seams.openWindows = &windows;
-    (new Form1(seams))->show();
+    (new MainWindow(seams))->show();
     const int status = app.exec();
     windows.deleteAll(); // EXIT ends the program with every window still open
     return status;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "contactnotices.h"
+#include "contactnotice.h"
 #include "endpoints.h"
 #include "hyperlinklabel.h"
 

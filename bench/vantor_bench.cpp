@@ -8,8 +8,8 @@
 //   vantor_bench --check    the window only, failing past the memory bound,
 //                           on a freeze, or past the time allowed
 //   vantor_bench STREAM window|limit    one run, one line of figures
-#include "form1.h"
-#include "winsock.h"
+#include "mainwindow.h"
+#include "chatconnection.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -122,7 +122,7 @@ int runOne(const Stream &stream, bool window)
         lastTick = now;
     });
 
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<MainWindow> form;
     QTcpSocket plain;
     qint64 received = 0;
     // When the first and the last tenth of the stream came in: a reader that
@@ -153,14 +153,15 @@ int runOne(const Stream &stream, bool window)
         };
         seams.openUrl = [](const QUrl &) {};
         seams.endProgram = [] {};
-        form = std::make_unique<Form1>(seams);
+        form = std::make_unique<MainWindow>(seams);
         form->setAttribute(Qt::WA_DeleteOnClose, false);
         form->show();
         // Runs after the window's own handler, so what counts has been shown.
-        QObject::connect(form->Winsock1, &Winsock::dataArrival, [&] {
-            progress(qint64(form->Winsock1->bytesReceived()));
+        auto *connection = form->findChild<ChatConnection *>(QStringLiteral("Winsock1"));
+        QObject::connect(connection, &ChatConnection::dataArrival, [&, connection] {
+            progress(qint64(connection->bytesReceived()));
         });
-        form->cmdConnect->click();
+        form->findChild<QPushButton *>(QStringLiteral("cmdConnect"))->click();
     } else {
         QObject::connect(&plain, &QTcpSocket::readyRead, [&] {
             received += plain.readAll().size();

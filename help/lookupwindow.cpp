@@ -32,31 +32,34 @@ LookupWindow::LookupWindow(const Design &design)
     setWindowTitle(design.title);
     setFont(Look::dialogFont());
 
-    Combo1 = new QComboBox(this);
-    Combo1->setEditable(true);
+    m_questionBox = new QComboBox(this);
+    m_questionBox->setObjectName(QStringLiteral("Combo1"));
+    m_questionBox->setEditable(true);
     // Enter in the text field must not add what was typed to the list.
-    Combo1->setInsertPolicy(QComboBox::NoInsert);
-    Combo1->setGeometry(design.combo);
-    Look::setColours(Combo1, QColor(255, 0, 0), Qt::black);
-    Combo1->setEditText(design.prompt);
-    Combo1->setAccessibleName(design.entryName);
-    Combo1->lineEdit()->setAccessibleName(design.entryName);
+    m_questionBox->setInsertPolicy(QComboBox::NoInsert);
+    m_questionBox->setGeometry(design.combo);
+    Look::setColours(m_questionBox, QColor(255, 0, 0), Qt::black);
+    m_questionBox->setEditText(design.prompt);
+    m_questionBox->setAccessibleName(design.entryName);
+    m_questionBox->lineEdit()->setAccessibleName(design.entryName);
 
-    Command1 = new QPushButton(tr("Answer!"), this);
-    Command1->setGeometry(design.button);
-    Command1->setAutoDefault(false);
+    m_answerButton = new QPushButton(tr("Answer!"), this);
+    m_answerButton->setObjectName(QStringLiteral("Command1"));
+    m_answerButton->setGeometry(design.button);
+    m_answerButton->setAutoDefault(false);
 
-    Label1 = new QLabel(this);
-    Label1->setGeometry(design.label);
-    Label1->setTextFormat(Qt::PlainText); // "<NAME: IS GOD>" is text, not markup
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setAccessibleName(design.answerName);
-    Look::setColours(Label1, QColor(0, 192, 0), Qt::black);
+    m_answerLabel = new QLabel(this);
+    m_answerLabel->setObjectName(QStringLiteral("Label1"));
+    m_answerLabel->setGeometry(design.label);
+    m_answerLabel->setTextFormat(Qt::PlainText); // "<NAME: IS GOD>" is text, not markup
+    m_answerLabel->setWordWrap(true);
+    m_answerLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_answerLabel->setAccessibleName(design.answerName);
+    Look::setColours(m_answerLabel, QColor(0, 192, 0), Qt::black);
 
-    setTabOrder(Combo1, Command1);
-    Combo1->setFocus();
-    connect(Command1, &QPushButton::clicked, this, &LookupWindow::Command1_Click);
+    setTabOrder(m_questionBox, m_answerButton);
+    m_questionBox->setFocus();
+    connect(m_answerButton, &QPushButton::clicked, this, &LookupWindow::Command1_Click);
 
     Look::makeToolWindow(this, design.client);
     Form_Load();
@@ -64,16 +67,16 @@ LookupWindow::LookupWindow(const Design &design)
 
 void LookupWindow::Form_Load()
 {
-    const QString prompt = Combo1->currentText();
-    Combo1->addItems(m_table.keys());
+    const QString prompt = m_questionBox->currentText();
+    m_questionBox->addItems(m_table.keys());
     // Filling the list picks its first item; the prompt stays instead.
-    Combo1->setCurrentIndex(-1);
-    Combo1->setEditText(prompt);
+    m_questionBox->setCurrentIndex(-1);
+    m_questionBox->setEditText(prompt);
 }
 
 void LookupWindow::Command1_Click()
 {
-    const QString text = m_table.lookup(Combo1->currentText());
+    const QString text = m_table.lookup(m_questionBox->currentText());
     if (!text.isNull())
-        Label1->setText(text);
+        m_answerLabel->setText(text);
 }

@@ -36,14 +36,12 @@ public:
 
     explicit LookupWindow(const Design &design);
 
-    QComboBox *Combo1;
-    QPushButton *Command1;
-    QLabel *Label1;
-
-    void Command1_Click();
-
 private:
     void Form_Load();
+    void Command1_Click();
 
     const LookupTable &m_table;
+    QComboBox *m_questionBox;
+    QPushButton *m_answerButton;
+    QLabel *m_answerLabel;
 };

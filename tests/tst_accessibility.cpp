@@ -1,4 +1,4 @@
-#include "formharness.h"
+#include "harness.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -71,9 +71,9 @@ void tst_Accessibility::everyControlHasAName()
     if (!item.isEmpty()) {
         h.form->menuAction(item)->trigger();
         window = QApplication::activeWindow() ? QApplication::activeWindow() : nullptr;
-        for (SingleWindow *w : {&h.form->howWindow, &h.form->chatComWindow, &h.form->aboutWindow}) {
-            if (w->window() && w->window()->isVisible())
-                window = w->window();
+        for (const char *name : {"frmHow", "frmChatCom", "Form2"}) {
+            if (QWidget *w = openWindow(name); w && w->isVisible())
+                window = w;
         }
     }
     QVERIFY(QTest::qWaitForWindowExposed(window));

@@ -1,6 +1,6 @@
 // What a hostile or broken server may send: nothing crashes, and nothing it
 // sent is lost or changed beyond the transcript's documented rules.
-#include "formharness.h"
+#include "harness.h"
 #include "transcriptrules.h"
 
 #include <QRandomGenerator>
@@ -61,13 +61,13 @@ void tst_BadInput::megabyteLines()
 {
     Harness h;
     QVERIFY(h.connect());
-    h.form->Disconnect->click();
+    h.Disconnect->click();
     QVERIFY(h.connect());
     QByteArray sent;
     for (char c : {'a', 'b', 'c'})
         sent += QByteArray(1'000'000, c) + "\r\n";
     h.gateway.send(sent);
-    QVERIFY(QTest::qWaitFor([&] { return h.form->Winsock1->bytesReceived() == quint64(sent.size()); }, 30000));
+    QVERIFY(QTest::qWaitFor([&] { return h.Winsock1->bytesReceived() == quint64(sent.size()); }, 30000));
     QCOMPARE(h.shown(), notice + expectedText(sent));
 }
 
@@ -81,9 +81,9 @@ void tst_BadInput::tenMegabytesWithoutALineBreak()
     for (qsizetype i = 0; i < sent.size(); ++i)
         sent[i] = "abcdefghijklmnopqrstuvwxyz <b>"[i % 30];
     h.gateway.send(sent);
-    QVERIFY(QTest::qWaitFor([&] { return h.form->Winsock1->bytesReceived() == quint64(sent.size()); }, 60000));
+    QVERIFY(QTest::qWaitFor([&] { return h.Winsock1->bytesReceived() == quint64(sent.size()); }, 60000));
     const QString kept = h.shown();
-    QVERIFY(h.form->Text2->document()->characterCount() <= Transcript::maxCharacters);
+    QVERIFY(h.Text2->document()->characterCount() <= Transcript::maxCharacters);
     QVERIFY(kept.size() >= Transcript::keptCharacters - Transcript::maxLineLength);
     QVERIFY(QString::fromLatin1(sent).endsWith(kept));
 }
@@ -92,7 +92,7 @@ void tst_BadInput::oneByteAtATime()
 {
     Harness h;
     QVERIFY(h.connect());
-    h.form->Disconnect->click();
+    h.Disconnect->click();
     QVERIFY(h.connect());
     QRandomGenerator random(6112);
     const QByteArray sent = randomBytes(random, 3000);

@@ -1,4 +1,4 @@
-#include "formharness.h"
+#include "harness.h"
 #include "inputline.h"
 
 #include <QAction>
@@ -33,34 +33,34 @@ void tst_EditCommands::copyTakesTheTranscriptsSelectionOnly()
     Harness h;
     QVERIFY(QTest::qWaitForWindowActive(h.form));
     // Text selected in the input line, nothing in the transcript.
-    h.form->Text1->setFocus();
-    h.form->Text1->selectAll();
+    h.Text1->setFocus();
+    h.Text1->selectAll();
     pick(h, "mnuCopy");
     QCOMPARE(clipboard(), QString());
 
-    QTextCursor caret = h.form->Text2->textCursor();
+    QTextCursor caret = h.Text2->textCursor();
     caret.setPosition(2);
     caret.setPosition(6, QTextCursor::KeepAnchor);
-    h.form->Text2->setTextCursor(caret);
+    h.Text2->setTextCursor(caret);
     pick(h, "mnuCopy");
     QCOMPARE(clipboard(), QStringLiteral("****"));
-    QCOMPARE(QApplication::focusWidget(), h.form->Text1);
-    QCOMPARE(h.form->Text1->selectedText(), initialInput);
+    QCOMPARE(QApplication::focusWidget(), h.Text1);
+    QCOMPARE(h.Text1->selectedText(), initialInput);
 }
 
 void tst_EditCommands::selectAllThenCopyKeepsEveryLineBreak()
 {
     Harness h;
     QVERIFY(h.connect());
-    h.form->Text1->setFocus();
+    h.Text1->setFocus();
     const QString longLine(Transcript::maxLineLength * 2 + 3, u'z');
     QVERIFY(h.serve("one\r\n\r\ntwo\rthree\n" + longLine.toLatin1() + "\r\nlast"));
     const QString expected = banner + QStringLiteral("one\n\ntwo\nthree\n") + longLine + QStringLiteral("\nlast");
 
     pick(h, "mnuSelect");
-    QCOMPARE(h.form->Text2->textCursor().selectionStart(), 0);
-    QCOMPARE(h.form->Text2->textCursor().selectionEnd(), h.form->Text2->document()->characterCount() - 1);
-    QCOMPARE(QApplication::focusWidget(), h.form->Text1); // the focus stays
+    QCOMPARE(h.Text2->textCursor().selectionStart(), 0);
+    QCOMPARE(h.Text2->textCursor().selectionEnd(), h.Text2->document()->characterCount() - 1);
+    QCOMPARE(QApplication::focusWidget(), h.Text1); // the focus stays
     pick(h, "mnuCopy");
     QCOMPARE(clipboard(), expected);
     QVERIFY(!clipboard().contains(QChar::ParagraphSeparator));
@@ -68,7 +68,7 @@ void tst_EditCommands::selectAllThenCopyKeepsEveryLineBreak()
 
     // The box's own copy (Ctrl+C, its context menu) gives the same text.
     QGuiApplication::clipboard()->clear();
-    h.form->Text2->copy();
+    h.Text2->copy();
     QCOMPARE(clipboard(), expected);
 }
 
@@ -77,9 +77,9 @@ void tst_EditCommands::ctrlCKeepsEveryCharacter()
     Harness h;
     QVERIFY(h.connect());
     QVERIFY(h.serve("no\xa0" "break\r\n"));
-    h.form->Text2->setFocus();
-    h.form->Text2->selectAll();
-    QTest::keyClick(h.form->Text2, Qt::Key_C, Qt::ControlModifier);
+    h.Text2->setFocus();
+    h.Text2->selectAll();
+    QTest::keyClick(h.Text2, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(clipboard(), banner + QStringLiteral("no\u00a0break\n"));
 }
 
@@ -88,11 +88,11 @@ void tst_EditCommands::cutRemovesTheSelection()
     Harness h;
     QVERIFY(h.connect());
     QVERIFY(h.serve("keep CUT THIS\r\nand this\r\n"));
-    QTextCursor caret = h.form->Text2->textCursor();
+    QTextCursor caret = h.Text2->textCursor();
     const int start = banner.size() + 5;
     caret.setPosition(start);
     caret.setPosition(start + 13, QTextCursor::KeepAnchor);
-    h.form->Text2->setTextCursor(caret);
+    h.Text2->setTextCursor(caret);
     pick(h, "mnuCut");
     QCOMPARE(clipboard(), QStringLiteral("CUT THIS\nand "));
     QCOMPARE(h.shown(), banner + QStringLiteral("keep this\n"));
@@ -114,10 +114,10 @@ void tst_EditCommands::clearScreenThenReceive()
     QVERIFY(h.connect());
     QVERIFY(h.serve("before\r\n"));
     pick(h, "mnuClear");
-    QCOMPARE(h.form->Text2->toPlainText(), QString());
+    QCOMPARE(h.Text2->toPlainText(), QString());
     QVERIFY(h.serve("after"));
     QCOMPARE(h.shown(), QStringLiteral("after"));
-    QCOMPARE(h.form->Text2->document()->firstBlock().text(), QStringLiteral("after"));
+    QCOMPARE(h.Text2->document()->firstBlock().text(), QStringLiteral("after"));
 }
 
 QTEST_MAIN(tst_EditCommands)

@@ -1,6 +1,6 @@
 // The program under faults of the network and of its user: after each, a
 // fresh connection still chats normally.
-#include "formharness.h"
+#include "harness.h"
 
 #include <QAction>
 #include <QSignalSpy>
@@ -23,13 +23,13 @@ namespace {
 // Log off, connect again, log in and chat a line each way.
 bool chatsNormally(Harness &h)
 {
-    h.form->Disconnect->click();
+    h.Disconnect->click();
     if (!h.connect())
         return false;
     const QByteArray before = h.gateway.received();
-    h.form->cmdLogin->click();
-    h.form->Text1->setText(QStringLiteral("still here"));
-    h.form->cmdSend->click();
+    h.cmdLogin->click();
+    h.Text1->setText(QStringLiteral("still here"));
+    h.cmdSend->click();
     const QByteArray expected = QByteArray("\x03\x04\r\n\r\n", 6) + "still here\r\n";
     if (!h.gateway.waitForReceived(expected.size()) || h.gateway.received() != expected)
         return false;
@@ -39,9 +39,9 @@ bool chatsNormally(Harness &h)
         && h.errors.isEmpty() && before.isEmpty();
 }
 
-bool reach(Harness &h, Winsock::State state)
+bool reach(Harness &h, ChatConnection::State state)
 {
-    return QTest::qWaitFor([&] { return h.form->Winsock1->state() == state; });
+    return QTest::qWaitFor([&] { return h.Winsock1->state() == state; });
 }
 
 } // namespace
@@ -51,12 +51,12 @@ void tst_Faults::connectionRefused()
     Harness h;
     // A server that is not there: CONNECT goes to the same address and port.
     h.gateway.stopListening();
-    h.form->cmdConnect->click();
-    QVERIFY(reach(h, Winsock::State::Error));
+    h.cmdConnect->click();
+    QVERIFY(reach(h, ChatConnection::State::Error));
     QCOMPARE(h.shown(), banner); // silent
-    h.form->cmdConnect->click();
+    h.cmdConnect->click();
     QCOMPARE(h.errors.size(), 1);
-    QVERIFY(h.errors[0].contains(h.form->Winsock1->errorString()));
+    QVERIFY(h.errors[0].contains(h.Winsock1->errorString()));
     h.errors.clear();
     QVERIFY(h.gateway.listenAgain());
     QVERIFY(chatsNormally(h));
@@ -72,8 +72,8 @@ void tst_Faults::serverClosesRightAfterItsLastBytes()
     sent += "the very last bytes";
     h.gateway.send(sent);
     h.gateway.closeClient();
-    QVERIFY(reach(h, Winsock::State::Closing));
-    QVERIFY(QTest::qWaitFor([&] { return h.form->Winsock1->bytesReceived() == quint64(sent.size()); }, 20000));
+    QVERIFY(reach(h, ChatConnection::State::Closing));
+    QVERIFY(QTest::qWaitFor([&] { return h.Winsock1->bytesReceived() == quint64(sent.size()); }, 20000));
     QVERIFY(h.shown().endsWith(QStringLiteral("> line\nthe very last bytes")));
     QVERIFY(h.errors.isEmpty());
     QVERIFY(chatsNormally(h));
@@ -83,17 +83,17 @@ void tst_Faults::serverClosesDuringLogin()
 {
     Harness h;
     QVERIFY(h.connect());
-    h.form->cmdLogin->click();
+    h.cmdLogin->click();
     QVERIFY(h.gateway.waitForReceived(6));
     h.gateway.send("Username: ");
     h.gateway.closeClient();
-    QVERIFY(reach(h, Winsock::State::Closing));
+    QVERIFY(reach(h, ChatConnection::State::Closing));
     QVERIFY(QTest::qWaitFor([&] { return h.shown().endsWith(QStringLiteral("Username: ")); }));
     // The answer to the prompt cannot go out; it stays in the input line.
-    h.form->Text1->setText(QStringLiteral("account"));
-    h.form->cmdSend->click();
+    h.Text1->setText(QStringLiteral("account"));
+    h.cmdSend->click();
     QCOMPARE(h.errors.size(), 1);
-    QCOMPARE(h.form->Text1->text(), QStringLiteral("account"));
+    QCOMPARE(h.Text1->text(), QStringLiteral("account"));
     h.errors.clear();
     QVERIFY(chatsNormally(h));
 }
@@ -104,7 +104,7 @@ void tst_Faults::resetInTheMiddleOfAStream()
     QVERIFY(h.connect());
     QVERIFY(h.serve("half a li"));
     h.gateway.resetClient();
-    QVERIFY(QTest::qWaitFor([&] { return h.form->Winsock1->state() != Winsock::State::Connected; }));
+    QVERIFY(QTest::qWaitFor([&] { return h.Winsock1->state() != ChatConnection::State::Connected; }));
     QVERIFY(h.shown().endsWith(QStringLiteral("half a li")));
     QVERIFY(h.errors.isEmpty());
     QVERIFY(chatsNormally(h));
@@ -114,11 +114,11 @@ void tst_Faults::logOffAndConnectAThousandTimes()
 {
     Harness h;
     for (int round = 1; round <= 1000; ++round) {
-        h.form->cmdConnect->click();
+        h.cmdConnect->click();
         QVERIFY(QTest::qWaitFor([&] { return h.gateway.connections() == round; }));
-        h.form->Disconnect->click();
+        h.Disconnect->click();
     }
-    QCOMPARE(h.form->Winsock1->state(), Winsock::State::Closed);
+    QCOMPARE(h.Winsock1->state(), ChatConnection::State::Closed);
     QVERIFY(h.errors.isEmpty());
     QVERIFY(chatsNormally(h));
 }
@@ -131,8 +131,8 @@ void tst_Faults::helpWindowsOpenedAndClosedAThousandTimes()
         for (const char *item : {"mnuHow", "mnuChat", "mnuAbout"})
             h.form->menuAction(QLatin1String(item))->trigger();
         QCOMPARE(h.windows.count(), 4);
-        for (SingleWindow *kind : {&h.form->howWindow, &h.form->chatComWindow, &h.form->aboutWindow})
-            QVERIFY(kind->window()->close());
+        for (const char *name : {"frmHow", "frmChatCom", "Form2"})
+            QVERIFY(openWindow(name)->close());
         QVERIFY(QTest::qWaitFor([&] { return h.windows.count() == 1; }));
     }
     QVERIFY(chatsNormally(h));
@@ -147,18 +147,18 @@ void tst_Faults::typingAndSendingWhileDataFloodsIn()
     for (int i = 0; flood.size() < 200'000; ++i)
         flood += "<Spammer> buy gold " + QByteArray::number(i) + "\r\n";
     QByteArray expected;
-    h.form->Text1->clear();
+    h.Text1->clear();
     for (int line = 0; line < 100; ++line) {
         h.gateway.send(flood);
-        QTest::keyClicks(h.form->Text1, QStringLiteral("line %1").arg(line));
-        QTest::keyClick(h.form->Text1, Qt::Key_Return);
+        QTest::keyClicks(h.Text1, QStringLiteral("line %1").arg(line));
+        QTest::keyClick(h.Text1, Qt::Key_Return);
         expected += "line " + QByteArray::number(line) + "\r\n";
     }
     QVERIFY(h.gateway.waitForReceived(expected.size(), 20000));
     QCOMPARE(h.gateway.received(), expected);
     const quint64 total = quint64(flood.size()) * 100;
-    QVERIFY(QTest::qWaitFor([&] { return h.form->Winsock1->bytesReceived() == total; }, 60000));
-    QVERIFY(h.form->Text2->document()->characterCount() <= Transcript::maxCharacters);
+    QVERIFY(QTest::qWaitFor([&] { return h.Winsock1->bytesReceived() == total; }, 60000));
+    QVERIFY(h.Text2->document()->characterCount() <= Transcript::maxCharacters);
     QVERIFY(h.shown().endsWith(QStringLiteral("buy gold %1\n").arg(flood.count('\n') - 1)));
     QVERIFY(h.errors.isEmpty());
     QVERIFY(chatsNormally(h));

@@ -1,7 +1,6 @@
-#include "form2.h"
-#include "formharness.h"
+#include "aboutwindow.h"
+#include "harness.h"
 #include "lookuptable.h"
-#include "lookupwindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -37,18 +36,28 @@ const LookupTable &tableOf(const QString &window)
     return window == u"frmHow" ? LookupTable::questions() : LookupTable::chatCommands();
 }
 
-LookupWindow *open(Harness &h, const QString &window)
+// A lookup window and its controls, found by their design names.
+struct Lookup
 {
-    const char *item = window == u"frmHow" ? "mnuHow" : "mnuChat";
-    h.form->menuAction(QLatin1String(item))->trigger();
-    return qobject_cast<LookupWindow *>(window == u"frmHow" ? h.form->howWindow.window()
-                                                             : h.form->chatComWindow.window());
+    QWidget *window;
+    QComboBox *Combo1;
+    QPushButton *Command1;
+    QLabel *Label1;
+};
+
+Lookup open(Harness &h, const QString &window)
+{
+    const bool how = window == u"frmHow";
+    h.form->menuAction(QLatin1String(how ? "mnuHow" : "mnuChat"))->trigger();
+    QWidget *w = openWindow(how ? "frmHow" : "frmChatCom");
+    return {w, child<QComboBox>(w, "Combo1"), child<QPushButton>(w, "Command1"),
+            child<QLabel>(w, "Label1")};
 }
 
-void type(LookupWindow *w, const QString &text)
+void type(const Lookup &w, const QString &text)
 {
-    w->Combo1->lineEdit()->selectAll();
-    QTest::keyClicks(w->Combo1->lineEdit(), text);
+    w.Combo1->lineEdit()->selectAll();
+    QTest::keyClicks(w.Combo1->lineEdit(), text);
 }
 
 } // namespace
@@ -79,37 +88,36 @@ void tst_HelpWindows::lookup()
     QFETCH(QStringList, typed);
     QFETCH(int, row);
     Harness h;
-    LookupWindow *w = open(h, window);
-    QVERIFY(w);
-    w->Command1->click();
+    const Lookup w = open(h, window);
+    w.Command1->click();
     for (const QString &text : typed) {
         type(w, text);
-        w->Command1->click();
+        w.Command1->click();
     }
     const LookupTable &table = tableOf(window);
     const QString expected = row < 0 ? QString() : table.lookup(table.keys().at(row));
-    QCOMPARE(w->Label1->text(), expected);
-    QCOMPARE(w->Label1->textFormat(), Qt::PlainText);
-    QCOMPARE(w->Combo1->count(), table.keys().size()); // the list is never changed
+    QCOMPARE(w.Label1->text(), expected);
+    QCOMPARE(w.Label1->textFormat(), Qt::PlainText);
+    QCOMPARE(w.Combo1->count(), table.keys().size()); // the list is never changed
 }
 
 void tst_HelpWindows::pickingOrEnterShowsNothing()
 {
     Harness h;
-    LookupWindow *w = open(h, QStringLiteral("frmHow"));
-    QVERIFY(QTest::qWaitForWindowActive(w));
-    QCOMPARE(QApplication::focusWidget(), w->Combo1);
-    w->Combo1->setCurrentIndex(2); // as a pick from the list does
-    QCOMPARE(w->Combo1->currentText(), QStringLiteral("How do I chat?"));
-    QCOMPARE(w->Label1->text(), QString());
+    const Lookup w = open(h, QStringLiteral("frmHow"));
+    QVERIFY(QTest::qWaitForWindowActive(w.window));
+    QCOMPARE(QApplication::focusWidget(), w.Combo1);
+    w.Combo1->setCurrentIndex(2); // as a pick from the list does
+    QCOMPARE(w.Combo1->currentText(), QStringLiteral("How do I chat?"));
+    QCOMPARE(w.Label1->text(), QString());
     // Enter neither answers nor adds what was typed to the list.
     type(w, QStringLiteral("How do I log in?"));
-    QTest::keyClick(w->Combo1->lineEdit(), Qt::Key_Return);
-    QCOMPARE(w->Label1->text(), QString());
-    QCOMPARE(w->Combo1->count(), 6);
-    QVERIFY(!w->Command1->isDefault() && !w->Command1->autoDefault());
-    QTest::keyClick(w->Combo1->lineEdit(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), w->Command1);
+    QTest::keyClick(w.Combo1->lineEdit(), Qt::Key_Return);
+    QCOMPARE(w.Label1->text(), QString());
+    QCOMPARE(w.Combo1->count(), 6);
+    QVERIFY(!w.Command1->isDefault() && !w.Command1->autoDefault());
+    QTest::keyClick(w.Combo1->lineEdit(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.Command1);
 }
 
 void tst_HelpWindows::layout_data()
@@ -140,16 +148,16 @@ void tst_HelpWindows::layout()
     QList<QWidget *> parts;
     if (window == u"Form2") {
         h.form->menuAction(QStringLiteral("mnuAbout"))->trigger();
-        auto *about = qobject_cast<Form2 *>(h.form->aboutWindow.window());
-        w = about;
-        parts = {about->Frame1, about->Label1, about->csHyperlink1, about->Command1};
-        QCOMPARE(about->Label1->parentWidget(), about->Frame1);
+        w = openWindow("Form2");
+        for (const char *name : {"Frame1", "Label1", "csHyperlink1", "Command1"})
+            parts << child(w, name);
+        QCOMPARE(parts[1]->parentWidget(), parts[0]);
     } else {
-        LookupWindow *lookup = open(h, window);
-        w = lookup;
-        parts = {lookup->Combo1, lookup->Command1, lookup->Label1};
-        QCOMPARE(lookup->Combo1->palette().color(QPalette::Text), QColor(255, 0, 0));
-        QCOMPARE(lookup->Label1->palette().color(QPalette::WindowText), QColor(0, 192, 0));
+        const Lookup lookup = open(h, window);
+        w = lookup.window;
+        parts = {lookup.Combo1, lookup.Command1, lookup.Label1};
+        QCOMPARE(lookup.Combo1->palette().color(QPalette::Text), QColor(255, 0, 0));
+        QCOMPARE(lookup.Label1->palette().color(QPalette::WindowText), QColor(0, 192, 0));
     }
     QVERIFY(w);
     QCOMPARE(w->windowTitle(), title);
@@ -178,31 +186,31 @@ void tst_HelpWindows::oneWindowOfEachKind()
     QFETCH(QString, prompt);
     Harness h;
     const QString name = item == u"mnuHow" ? QStringLiteral("frmHow") : QStringLiteral("frmChatCom");
-    LookupWindow *first = open(h, name);
-    QCOMPARE(first->Combo1->currentText(), prompt);
-    QCOMPARE(first->Combo1->currentIndex(), -1);
-    first->Combo1->setCurrentIndex(0);
-    first->Command1->click();
-    const QString answer = first->Label1->text();
+    const Lookup first = open(h, name);
+    QCOMPARE(first.Combo1->currentText(), prompt);
+    QCOMPARE(first.Combo1->currentIndex(), -1);
+    first.Combo1->setCurrentIndex(0);
+    first.Command1->click();
+    const QString answer = first.Label1->text();
     QVERIFY(!answer.isEmpty());
 
     // Again while open: the same window, in front, its content kept.
     h.form->menuAction(item)->trigger();
-    QCOMPARE(open(h, name), first);
-    QCOMPARE(first->Label1->text(), answer);
-    QCOMPARE(QApplication::topLevelWidgets().count(first), 1);
+    QCOMPARE(open(h, name).window, first.window);
+    QCOMPARE(first.Label1->text(), answer);
+    QCOMPARE(QApplication::topLevelWidgets().count(first.window), 1);
     qsizetype windows = h.windows.count();
 
     // Closed and opened again, however often: made afresh.
     for (int round = 0; round < 20; ++round) {
-        QPointer<LookupWindow> gone = open(h, name);
+        QPointer<QWidget> gone = open(h, name).window;
         QVERIFY(gone->close());
         QVERIFY(QTest::qWaitFor([&] { return gone.isNull(); }));
         QCOMPARE(h.windows.count(), windows - 1);
-        LookupWindow *fresh = open(h, name);
-        QCOMPARE(fresh->Combo1->count(), items);
-        QCOMPARE(fresh->Combo1->currentText(), prompt);
-        QCOMPARE(fresh->Label1->text(), QString());
+        const Lookup fresh = open(h, name);
+        QCOMPARE(fresh.Combo1->count(), items);
+        QCOMPARE(fresh.Combo1->currentText(), prompt);
+        QCOMPARE(fresh.Label1->text(), QString());
         QCOMPARE(h.windows.count(), windows);
     }
 }
@@ -212,36 +220,39 @@ void tst_HelpWindows::aboutWindow()
     Harness h;
     QVERIFY(h.connect());
     h.form->menuAction(QStringLiteral("mnuHow"))->trigger();
-    QPointer<Form2> about;
+    QPointer<QWidget> about;
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     for (int round = 0; round < 3; ++round) {
         h.form->menuAction(QStringLiteral("mnuAbout"))->trigger();
         h.form->menuAction(QStringLiteral("mnuAbout"))->trigger();
-        about = qobject_cast<Form2 *>(h.form->aboutWindow.window());
+        about = openWindow("Form2");
         QVERIFY(about);
+        auto *text = child<QLabel>(about, "Label1");
+        auto *link = child<QLabel>(about, "csHyperlink1");
+        auto *close = child<QPushButton>(about, "Command1");
         QCOMPARE(QApplication::topLevelWidgets().count(about.data()), 1);
         QVERIFY(qAbs(about->geometry().center().x() - screen.center().x()) <= 1);
         QVERIFY(qAbs(about->geometry().center().y() - screen.center().y()) <= 1);
-        QCOMPARE(about->Label1->text(), Form2::aboutText());
+        QCOMPARE(text->text(), AboutWindow::aboutText());
         // All of it is shown, even in a stand-in font wider than the designed one.
-        const QRect room = about->Label1->contentsRect();
-        QVERIFY(QFontMetrics(about->Label1->font()).boundingRect(room, Qt::TextWordWrap, Form2::aboutText()).height() <= room.height());
-        QVERIFY(about->Label1->text().contains(QStringLiteral("with \"The Cleaner2.03\" With")));
-        QCOMPARE(about->Frame1->title(), QStringLiteral("ABOUT"));
-        QCOMPARE(about->Command1->text(), QStringLiteral("Close"));
-        QVERIFY(!about->Command1->autoDefault());
+        const QRect room = text->contentsRect();
+        QVERIFY(QFontMetrics(text->font()).boundingRect(room, Qt::TextWordWrap, AboutWindow::aboutText()).height() <= room.height());
+        QVERIFY(text->text().contains(QStringLiteral("with \"The Cleaner2.03\" With")));
+        QCOMPARE(child<QGroupBox>(about, "Frame1")->title(), QStringLiteral("ABOUT"));
+        QCOMPARE(close->text(), QStringLiteral("Close"));
+        QVERIFY(!close->autoDefault());
 
-        QTest::mouseClick(about->csHyperlink1, Qt::LeftButton);
+        QTest::mouseClick(link, Qt::LeftButton);
         QCOMPARE(h.opened.size(), round + 1);
         QCOMPARE(h.opened.last(), QUrl(QStringLiteral("http://www.ombrix.example/")));
-        QCOMPARE(about->csHyperlink1->text(), QStringLiteral("http://www.ombrix.example/"));
+        QCOMPARE(link->text(), QStringLiteral("http://www.ombrix.example/"));
         QVERIFY(about->isVisible());
 
         // Close shuts the About window only.
-        about->Command1->click();
+        close->click();
         QVERIFY(QTest::qWaitFor([&] { return about.isNull(); }));
-        QVERIFY(h.form->howWindow.window() && h.form->howWindow.window()->isVisible());
-        QCOMPARE(h.form->Winsock1->state(), Winsock::State::Connected);
+        QVERIFY(openWindow("frmHow") && openWindow("frmHow")->isVisible());
+        QCOMPARE(h.Winsock1->state(), ChatConnection::State::Connected);
     }
 }
 
@@ -284,8 +295,8 @@ void tst_HelpWindows::programEndsWithItsLastWindow()
     QVERIFY(h.connect());
     h.form->menuAction(QStringLiteral("mnuAbout"))->trigger();
     h.form->menuAction(QStringLiteral("mnuChat"))->trigger();
-    QPointer<QWidget> about = h.form->aboutWindow.window();
-    QPointer<QWidget> commands = h.form->chatComWindow.window();
+    QPointer<QWidget> about = openWindow("Form2");
+    QPointer<QWidget> commands = openWindow("frmChatCom");
     QCOMPARE(h.windows.count(), 3);
 
     QVERIFY(h.form->close());

@@ -1,4 +1,4 @@
-#include "formharness.h"
+#include "harness.h"
 #include "inputline.h"
 
 #include <QAction>
@@ -77,7 +77,7 @@ void tst_Menus::accessKeysOpenMenusAndItems()
     QCOMPARE(QApplication::activePopupWidget()->objectName(), QStringLiteral("mnuChatComm"));
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_M); // &Mark as Away
     QVERIFY(QTest::qWaitFor([] { return QApplication::activePopupWidget() == nullptr; }));
-    QCOMPARE(h.form->Text1->text(), QStringLiteral("/away "));
+    QCOMPARE(h.Text1->text(), QStringLiteral("/away "));
 
     QTest::keyClick(h.form, Qt::Key_F, Qt::AltModifier);
     QVERIFY(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
@@ -109,24 +109,24 @@ void tst_Menus::prefills()
     QFETCH(QString, text);
     Harness h;
     QVERIFY(QTest::qWaitForWindowActive(h.form));
-    h.form->Text1->setText(QStringLiteral("typed but not sent"));
-    h.form->Text1->setSelection(2, 4);
-    h.form->cmdConnect->setFocus();
+    h.Text1->setText(QStringLiteral("typed but not sent"));
+    h.Text1->setSelection(2, 4);
+    h.cmdConnect->setFocus();
     const QString before = h.shown();
 
     h.form->menuAction(QStringLiteral("mnuKick"))->trigger(); // a first prefill is replaced whole
     h.form->menuAction(item)->trigger();
-    QCOMPARE(h.form->Text1->text(), text);
-    QCOMPARE(h.form->Text1->cursorPosition(), 0);
-    QVERIFY(!h.form->Text1->hasSelectedText());
-    QCOMPARE(QApplication::focusWidget(), h.form->cmdConnect);
+    QCOMPARE(h.Text1->text(), text);
+    QCOMPARE(h.Text1->cursorPosition(), 0);
+    QVERIFY(!h.Text1->hasSelectedText());
+    QCOMPARE(QApplication::focusWidget(), h.cmdConnect);
     QCOMPARE(h.shown(), before);
     QVERIFY(h.errors.isEmpty()); // nothing was sent, so nothing was refused
 
     // Typed at once, text lands in front of the prefix.
-    h.form->Text1->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(h.form->Text1, QStringLiteral("x"));
-    QCOMPARE(h.form->Text1->text(), u'x' + text);
+    h.Text1->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(h.Text1, QStringLiteral("x"));
+    QCOMPARE(h.Text1->text(), u'x' + text);
 }
 
 void tst_Menus::prefillThenSendSendsThePrefix()
@@ -134,11 +134,11 @@ void tst_Menus::prefillThenSendSendsThePrefix()
     Harness h;
     QVERIFY(h.connect());
     h.form->menuAction(QStringLiteral("mnuKick"))->trigger();
-    QTest::keyClick(h.form->Text1, Qt::Key_Return);
+    QTest::keyClick(h.Text1, Qt::Key_Return);
     h.form->menuAction(QStringLiteral("mnuFind"))->trigger();
-    h.form->Text1->end(false);
-    QTest::keyClicks(h.form->Text1, QStringLiteral("BILLY"));
-    h.form->cmdSend->click();
+    h.Text1->end(false);
+    QTest::keyClicks(h.Text1, QStringLiteral("BILLY"));
+    h.cmdSend->click();
     QVERIFY(h.gateway.waitForReceived(22));
     QCOMPARE(h.gateway.received(), QByteArray("/kick \r\n/whois BILLY\r\n"));
 }
@@ -152,15 +152,15 @@ void tst_Menus::fileItemsRunTheButtonsOperations()
     QCOMPARE(h.errors.size(), 1);
 
     item("mnuConnect")->trigger();
-    QCOMPARE(h.form->Winsock1->remoteHost(), QStringLiteral("localhost"));
+    QCOMPARE(h.Winsock1->remoteHost(), QStringLiteral("localhost"));
     QVERIFY(h.gateway.waitForConnections(1));
-    QVERIFY(QTest::qWaitFor([&] { return h.form->Winsock1->state() == Winsock::State::Connected; }));
+    QVERIFY(QTest::qWaitFor([&] { return h.Winsock1->state() == ChatConnection::State::Connected; }));
     item("mnuLogIn")->trigger();
     QVERIFY(h.gateway.waitForReceived(6));
     QCOMPARE(h.gateway.received(), QByteArray("\x03\x04\r\n\r\n", 6));
 
     item("mnuDis")->trigger();
-    QCOMPARE(h.form->Text2->toPlainText(), notice);
+    QCOMPARE(h.Text2->toPlainText(), notice);
     QVERIFY(h.gateway.waitForClientGone());
 
     item("mnuExit")->trigger();
@@ -170,7 +170,7 @@ void tst_Menus::fileItemsRunTheButtonsOperations()
     for (const char *name : {"mnuOmbrix", "mnuZORVA", "mnuGloam"})
         item(name)->trigger();
     QCOMPARE(h.notices.size(), 3);
-    QCOMPARE(h.form->Text2->toPlainText(), notice);
+    QCOMPARE(h.Text2->toPlainText(), notice);
     QCOMPARE(h.errors.size(), 1);
 }
 

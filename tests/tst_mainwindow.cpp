@@ -1,8 +1,8 @@
-#include "formharness.h"
+#include "harness.h"
 #include "hyperlinklabel.h"
 #include "inputline.h"
 #include "transcript.h"
-#include "winsock.h"
+#include "chatconnection.h"
 
 #include <QApplication>
 #include <QFontInfo>
@@ -14,7 +14,7 @@
 #include <QTest>
 
 
-class tst_Form1 : public QObject
+class tst_MainWindow : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -37,7 +37,7 @@ private Q_SLOTS:
     void closingTheWindowDropsTheConnection();
 };
 
-void tst_Form1::layout_data()
+void tst_MainWindow::layout_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("twips");
@@ -59,7 +59,7 @@ void tst_Form1::layout_data()
                                   << system << QColor(192, 192, 192) << false;
 }
 
-void tst_Form1::layout()
+void tst_MainWindow::layout()
 {
     QFETCH(QString, name);
     QFETCH(QRect, twips);
@@ -68,12 +68,7 @@ void tst_Form1::layout()
     QFETCH(QColor, background);
     QFETCH(bool, verdana);
     Harness h;
-    const QMap<QString, QWidget *> controls = {
-        {"Text1", h.form->Text1}, {"cmdSend", h.form->cmdSend}, {"Text2", h.form->Text2},
-        {"cmdConnect", h.form->cmdConnect}, {"cmdLogin", h.form->cmdLogin},
-        {"Disconnect", h.form->Disconnect}, {"cmdExit", h.form->cmdExit},
-        {"csHyperlink1", h.form->csHyperlink1}};
-    QWidget *control = controls.value(name);
+    QWidget *control = h.form->findChild<QWidget *>(name);
     QVERIFY(control);
     const QRect pixels(qRound(twips.x() / 15.0), qRound(twips.y() / 15.0),
                        qRound(twips.width() / 15.0), qRound(twips.height() / 15.0));
@@ -101,10 +96,10 @@ void tst_Form1::layout()
     }
 }
 
-void tst_Form1::startsAsDesigned()
+void tst_MainWindow::startsAsDesigned()
 {
     Harness h;
-    Form1 &f = *h.form;
+    MainWindow &f = *h.form;
     QCOMPARE(f.windowTitle(), QStringLiteral("VANTOR BOT 3.02"));
     QCOMPARE(f.centralWidget()->size(), QSize(626, 422));
     QCOMPARE(f.centralWidget()->palette().color(QPalette::Window), QColor(192, 192, 192));
@@ -114,83 +109,83 @@ void tst_Form1::startsAsDesigned()
     QVERIFY(flags & Qt::WindowCloseButtonHint);
     QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
 
-    QCOMPARE(f.Text2->toPlainText(), banner);
+    QCOMPARE(h.Text2->toPlainText(), banner);
     QCOMPARE(h.caret(), 0);
-    QCOMPARE(f.Text1->text(), initialInput);
-    QCOMPARE(f.Text1->cursorPosition(), 0);
-    QVERIFY(!f.Text1->hasSelectedText());
-    QVERIFY(!f.Text2->isReadOnly());
-    QCOMPARE(f.Text1->echoMode(), QLineEdit::Normal);
-    QVERIFY(f.Text1->maxLength() > 1'000'000);
+    QCOMPARE(h.Text1->text(), initialInput);
+    QCOMPARE(h.Text1->cursorPosition(), 0);
+    QVERIFY(!h.Text1->hasSelectedText());
+    QVERIFY(!h.Text2->isReadOnly());
+    QCOMPARE(h.Text1->echoMode(), QLineEdit::Normal);
+    QVERIFY(h.Text1->maxLength() > 1'000'000);
 
     QVERIFY(QTest::qWaitForWindowActive(&f));
-    QCOMPARE(QApplication::focusWidget(), f.Text1);
+    QCOMPARE(QApplication::focusWidget(), h.Text1);
     // The tab order of the design, from the input line round to the link.
-    const QList<QWidget *> order = {f.Text1, f.cmdSend, f.Text2, f.cmdConnect, f.cmdLogin,
-                                    f.Disconnect, f.cmdExit, f.csHyperlink1};
+    const QList<QWidget *> order = {h.Text1, h.cmdSend, h.Text2, h.cmdConnect, h.cmdLogin,
+                                    h.Disconnect, h.cmdExit, h.csHyperlink1};
     for (qsizetype i = 0; i + 1 < order.size(); ++i) {
         QTest::keyClick(order[i], Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), order[i + 1]);
     }
-    QTest::keyClick(f.csHyperlink1, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), f.Text1);
+    QTest::keyClick(h.csHyperlink1, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), h.Text1);
 
     // Typed at once, text goes in front of the initial text.
-    QTest::keyClicks(f.Text1, QStringLiteral("hi "));
-    QCOMPARE(f.Text1->text(), QStringLiteral("hi ") + initialInput);
+    QTest::keyClicks(h.Text1, QStringLiteral("hi "));
+    QCOMPARE(h.Text1->text(), QStringLiteral("hi ") + initialInput);
 }
 
-void tst_Form1::focusLaterSelectsNothing()
+void tst_MainWindow::focusLaterSelectsNothing()
 {
     Harness h;
     QVERIFY(QTest::qWaitForWindowActive(h.form));
-    h.form->Text1->setCursorPosition(4);
-    h.form->cmdExit->setFocus();
-    QTest::keyClick(h.form->cmdExit, Qt::Key_Tab); // to the link
-    QTest::keyClick(h.form->csHyperlink1, Qt::Key_Tab); // round to the input line
-    QCOMPARE(QApplication::focusWidget(), h.form->Text1);
-    QVERIFY(!h.form->Text1->hasSelectedText());
-    QCOMPARE(h.form->Text1->cursorPosition(), 4);
-    h.form->Text2->setFocus(Qt::MouseFocusReason);
-    h.form->Text1->setFocus(Qt::ShortcutFocusReason);
-    QVERIFY(!h.form->Text1->hasSelectedText());
+    h.Text1->setCursorPosition(4);
+    h.cmdExit->setFocus();
+    QTest::keyClick(h.cmdExit, Qt::Key_Tab); // to the link
+    QTest::keyClick(h.csHyperlink1, Qt::Key_Tab); // round to the input line
+    QCOMPARE(QApplication::focusWidget(), h.Text1);
+    QVERIFY(!h.Text1->hasSelectedText());
+    QCOMPARE(h.Text1->cursorPosition(), 4);
+    h.Text2->setFocus(Qt::MouseFocusReason);
+    h.Text1->setFocus(Qt::ShortcutFocusReason);
+    QVERIFY(!h.Text1->hasSelectedText());
 }
 
-void tst_Form1::enterSendsAndCtrlEnterBreaksTheLine()
+void tst_MainWindow::enterSendsAndCtrlEnterBreaksTheLine()
 {
     Harness h;
     QVERIFY(h.connect());
-    QSignalSpy clicks(h.form->cmdSend, &QPushButton::clicked);
+    QSignalSpy clicks(h.cmdSend, &QPushButton::clicked);
 
-    h.form->Text1->setText(QStringLiteral("one"));
-    QTest::keyClick(h.form->Text1, Qt::Key_Return);
-    h.form->Text1->setText(QStringLiteral("two"));
-    QTest::keyClick(h.form->Text1, Qt::Key_Enter, Qt::KeypadModifier);
-    h.form->Text1->setText(QStringLiteral("three"));
-    QTest::keyClick(h.form->Text2, Qt::Key_Return);
+    h.Text1->setText(QStringLiteral("one"));
+    QTest::keyClick(h.Text1, Qt::Key_Return);
+    h.Text1->setText(QStringLiteral("two"));
+    QTest::keyClick(h.Text1, Qt::Key_Enter, Qt::KeypadModifier);
+    h.Text1->setText(QStringLiteral("three"));
+    QTest::keyClick(h.Text2, Qt::Key_Return);
     QCOMPARE(clicks.size(), 3);
     QVERIFY(h.gateway.waitForReceived(17));
     QCOMPARE(h.gateway.received(), QByteArray("one\r\ntwo\r\nthree\r\n"));
 
     // Ctrl+Enter breaks the transcript's line where the caret is; nothing goes out.
-    QTextCursor caret = h.form->Text2->textCursor();
+    QTextCursor caret = h.Text2->textCursor();
     caret.movePosition(QTextCursor::End);
-    h.form->Text2->setTextCursor(caret);
-    QTest::keyClicks(h.form->Text2, QStringLiteral("ab"));
-    QTest::keyClick(h.form->Text2, Qt::Key_Left);
-    QTest::keyClick(h.form->Text2, Qt::Key_Return, Qt::ControlModifier);
+    h.Text2->setTextCursor(caret);
+    QTest::keyClicks(h.Text2, QStringLiteral("ab"));
+    QTest::keyClick(h.Text2, Qt::Key_Left);
+    QTest::keyClick(h.Text2, Qt::Key_Return, Qt::ControlModifier);
     QCOMPARE(clicks.size(), 3);
     QCOMPARE(h.shown(), QStringLiteral("one\ntwo\nthree\n") + banner + QStringLiteral("a\nb"));
     QTest::qWait(50);
     QCOMPARE(h.gateway.received().size(), 17);
 }
 
-void tst_Form1::loginSendsThePreambleOnly()
+void tst_MainWindow::loginSendsThePreambleOnly()
 {
     Harness h;
     QVERIFY(h.connect());
     const QString before = h.shown();
-    h.form->cmdLogin->click();
+    h.cmdLogin->click();
     QVERIFY(h.gateway.waitForReceived(6));
     QTest::qWait(50);
     QCOMPARE(h.gateway.received(), QByteArray("\x03\x04\x0d\x0a\x0d\x0a", 6));
@@ -198,130 +193,130 @@ void tst_Form1::loginSendsThePreambleOnly()
     QVERIFY(h.errors.isEmpty());
 }
 
-void tst_Form1::sendSendsEchoesAndClears()
+void tst_MainWindow::sendSendsEchoesAndClears()
 {
     Harness h;
     QVERIFY(h.connect());
     QVERIFY(h.serve("Username: "));
 
     // Never edited: the initial text goes out as it stands.
-    h.form->cmdSend->click();
-    h.form->Text1->setText(QStringLiteral("hello"));
-    h.form->cmdSend->click();
+    h.cmdSend->click();
+    h.Text1->setText(QStringLiteral("hello"));
+    h.cmdSend->click();
     // The password is a line like any other, echoed in clear.
-    h.form->Text1->setText(QStringLiteral("s3cret"));
-    h.form->cmdSend->click();
-    h.form->Text1->clear();
-    h.form->cmdSend->click();
-    h.form->Text1->setText(QStringLiteral("/kick "));
-    h.form->cmdSend->click();
+    h.Text1->setText(QStringLiteral("s3cret"));
+    h.cmdSend->click();
+    h.Text1->clear();
+    h.cmdSend->click();
+    h.Text1->setText(QStringLiteral("/kick "));
+    h.cmdSend->click();
 
     const QByteArray expected = initialInput.toLatin1() + "\r\nhello\r\ns3cret\r\n\r\n/kick \r\n";
     QVERIFY(h.gateway.waitForReceived(expected.size()));
     QCOMPARE(h.gateway.received(), expected);
     QCOMPARE(h.shown(), banner + QStringLiteral("Username: ") + initialInput
                  + QStringLiteral("\nhello\ns3cret\n\n/kick \n"));
-    QCOMPARE(h.form->Text1->text(), QString());
+    QCOMPARE(h.Text1->text(), QString());
     QVERIFY(h.errors.isEmpty());
 }
 
-void tst_Form1::echoGoesToTheCaret()
+void tst_MainWindow::echoGoesToTheCaret()
 {
     Harness h;
     QVERIFY(h.connect());
     // Nothing received yet: the caret is still at 0, in front of the banner.
-    h.form->Text1->setText(QStringLiteral("first"));
-    h.form->cmdSend->click();
+    h.Text1->setText(QStringLiteral("first"));
+    h.cmdSend->click();
     QCOMPARE(h.shown(), QStringLiteral("first\n") + banner);
     QCOMPARE(h.caret(), 6);
 
     // A caret the user placed in the middle of a line, with a selection.
-    QTextCursor caret = h.form->Text2->textCursor();
+    QTextCursor caret = h.Text2->textCursor();
     caret.setPosition(8);
     caret.setPosition(10, QTextCursor::KeepAnchor);
-    h.form->Text2->setTextCursor(caret);
-    h.form->Text1->setText(QStringLiteral("mid"));
-    h.form->cmdSend->click();
+    h.Text2->setTextCursor(caret);
+    h.Text1->setText(QStringLiteral("mid"));
+    h.cmdSend->click();
     QCOMPARE(h.shown(), QStringLiteral("first\n\t\tmid\n**WELCOME TO VANTOR CHAT****\n"));
 
     // After LOG OFF and a new CONNECT, in front of the notice.
-    h.form->Disconnect->click();
+    h.Disconnect->click();
     QVERIFY(h.connect());
-    h.form->Text1->setText(QStringLiteral("again"));
-    h.form->cmdSend->click();
+    h.Text1->setText(QStringLiteral("again"));
+    h.cmdSend->click();
     QCOMPARE(h.shown(), QStringLiteral("again\n") + notice);
 }
 
-void tst_Form1::receiveAppendsAndMovesTheCaret()
+void tst_MainWindow::receiveAppendsAndMovesTheCaret()
 {
     Harness h;
     QVERIFY(h.connect());
     // Typed into the transcript: kept, and the arrival comes after it.
-    QTextCursor caret = h.form->Text2->textCursor();
+    QTextCursor caret = h.Text2->textCursor();
     caret.movePosition(QTextCursor::End);
-    h.form->Text2->setTextCursor(caret);
-    QTest::keyClicks(h.form->Text2, QStringLiteral("mine"));
-    caret = h.form->Text2->textCursor();
+    h.Text2->setTextCursor(caret);
+    QTest::keyClicks(h.Text2, QStringLiteral("mine"));
+    caret = h.Text2->textCursor();
     caret.setPosition(2);
     caret.setPosition(5, QTextCursor::KeepAnchor);
-    h.form->Text2->setTextCursor(caret);
+    h.Text2->setTextCursor(caret);
 
     // A CR in one read and its LF in the next are one line break.
     QVERIFY(h.serve("Password: \r"));
     QVERIFY(h.serve("\n<b>1018</b> INFO\r\n"));
     QCOMPARE(h.shown(), banner + QStringLiteral("minePassword: \n<b>1018</b> INFO\n"));
-    QCOMPARE(h.caret(), h.form->Text2->document()->characterCount() - 1);
-    QVERIFY(!h.form->Text2->textCursor().hasSelection());
+    QCOMPARE(h.caret(), h.Text2->document()->characterCount() - 1);
+    QVERIFY(!h.Text2->textCursor().hasSelection());
     // The newest text is in view.
-    QScrollBar *bar = h.form->Text2->verticalScrollBar();
+    QScrollBar *bar = h.Text2->verticalScrollBar();
     QCOMPARE(bar->value(), bar->maximum());
 }
 
-void tst_Form1::refusedOperationsChangeNothing()
+void tst_MainWindow::refusedOperationsChangeNothing()
 {
     Harness h;
-    h.form->Text1->setText(QStringLiteral("hello"));
+    h.Text1->setText(QStringLiteral("hello"));
     const QString before = h.shown();
 
-    h.form->cmdSend->click();
-    h.form->cmdLogin->click();
+    h.cmdSend->click();
+    h.cmdLogin->click();
     QCOMPARE(h.errors.size(), 2);
-    QCOMPARE(h.form->Text1->text(), QStringLiteral("hello"));
+    QCOMPARE(h.Text1->text(), QStringLiteral("hello"));
     QCOMPARE(h.shown(), before);
 
     // While connecting, too: nothing may reach the server once it is connected.
-    h.form->cmdConnect->click();
-    h.form->cmdSend->click();
-    h.form->cmdLogin->click();
-    h.form->cmdConnect->click();
+    h.cmdConnect->click();
+    h.cmdSend->click();
+    h.cmdLogin->click();
+    h.cmdConnect->click();
     QCOMPARE(h.errors.size(), 5);
-    QVERIFY(QTest::qWaitFor([&] { return h.form->Winsock1->state() == Winsock::State::Connected; }));
-    h.form->cmdConnect->click();
+    QVERIFY(QTest::qWaitFor([&] { return h.Winsock1->state() == ChatConnection::State::Connected; }));
+    h.cmdConnect->click();
     QCOMPARE(h.errors.size(), 6);
     QTest::qWait(100);
     QCOMPARE(h.gateway.received(), QByteArray());
     QCOMPARE(h.gateway.connections(), 1);
-    QCOMPARE(h.form->Text1->text(), QStringLiteral("hello"));
+    QCOMPARE(h.Text1->text(), QStringLiteral("hello"));
     QCOMPARE(h.shown(), before);
     for (const QString &sentence : std::as_const(h.errors))
         QVERIFY2(sentence.endsWith(u'.') && sentence.size() > 20, qPrintable(sentence));
 }
 
-void tst_Form1::logOffWithAndWithoutConnection()
+void tst_MainWindow::logOffWithAndWithoutConnection()
 {
     Harness h;
-    h.form->Disconnect->click();
-    QCOMPARE(h.form->Text2->toPlainText(), notice);
+    h.Disconnect->click();
+    QCOMPARE(h.Text2->toPlainText(), notice);
     QCOMPARE(h.caret(), 0);
     QVERIFY(h.errors.isEmpty());
 
     QVERIFY(h.connect());
     QVERIFY(h.serve("hello\r\n"));
-    h.form->Disconnect->click();
-    QCOMPARE(h.form->Text2->toPlainText(), notice);
+    h.Disconnect->click();
+    QCOMPARE(h.Text2->toPlainText(), notice);
     QCOMPARE(h.caret(), 0);
     QVERIFY(h.gateway.waitForClientGone());
-    QCOMPARE(h.form->Winsock1->state(), Winsock::State::Closed);
+    QCOMPARE(h.Winsock1->state(), ChatConnection::State::Closed);
 
     // Reconnect: what arrives follows the notice's closing bracket directly.
     QVERIFY(h.connect());
@@ -330,11 +325,11 @@ void tst_Form1::logOffWithAndWithoutConnection()
     QVERIFY(h.errors.isEmpty());
 }
 
-void tst_Form1::everyByteIsShown()
+void tst_MainWindow::everyByteIsShown()
 {
     Harness h;
     QVERIFY(h.connect());
-    h.form->Disconnect->click(); // start from the bare notice
+    h.Disconnect->click(); // start from the bare notice
     QVERIFY(h.connect());
     QByteArray all;
     for (int b = 0; b < 256; ++b)
@@ -346,49 +341,49 @@ void tst_Form1::everyByteIsShown()
     QCOMPARE(h.shown(), notice + expected);
 }
 
-void tst_Form1::typedCharacterWithoutAByteEchoesWhatWasSent()
+void tst_MainWindow::typedCharacterWithoutAByteEchoesWhatWasSent()
 {
     Harness h;
     QVERIFY(h.connect());
-    h.form->Disconnect->click();
+    h.Disconnect->click();
     QVERIFY(h.connect());
-    h.form->Text1->setText(QStringLiteral("caf\u00e9 \u20ac\U0001F600!"));
-    h.form->cmdSend->click();
+    h.Text1->setText(QStringLiteral("caf\u00e9 \u20ac\U0001F600!"));
+    h.cmdSend->click();
     QVERIFY(h.gateway.waitForReceived(10));
     QCOMPARE(h.gateway.received(), QByteArray("caf\xe9 ?" "?!\r\n"));
     QCOMPARE(h.shown(), QStringLiteral("caf\u00e9 ?" "?!\n") + notice);
 }
 
-void tst_Form1::connectEndpoints()
+void tst_MainWindow::connectEndpoints()
 {
     Harness h;
     QVERIFY(h.connect());
-    QCOMPARE(h.form->Winsock1->remoteHost(), h.gateway.address());
-    QCOMPARE(h.form->Winsock1->remotePort(), h.gateway.port());
-    h.form->Disconnect_Click();
-    h.form->mnuConnect_Click();
-    QCOMPARE(h.form->Winsock1->remoteHost(), QStringLiteral("localhost"));
-    QCOMPARE(h.form->Winsock1->remotePort(), h.gateway.port());
+    QCOMPARE(h.Winsock1->remoteHost(), h.gateway.address());
+    QCOMPARE(h.Winsock1->remotePort(), h.gateway.port());
+    h.Disconnect->click();
+    h.form->menuAction(QStringLiteral("mnuConnect"))->trigger();
+    QCOMPARE(h.Winsock1->remoteHost(), QStringLiteral("localhost"));
+    QCOMPARE(h.Winsock1->remotePort(), h.gateway.port());
     QVERIFY(h.gateway.waitForConnections(2));
 }
 
-void tst_Form1::linkOpensTheMakersSite()
+void tst_MainWindow::linkOpensTheMakersSite()
 {
     Harness h;
-    QTest::mouseClick(h.form->csHyperlink1, Qt::LeftButton);
+    QTest::mouseClick(h.csHyperlink1, Qt::LeftButton);
     QCOMPARE(h.opened, QList<QUrl>{QUrl(QStringLiteral("http://www.ombrix.example/"))});
     // The caption is shown whole, even in a stand-in font.
-    const QFontMetrics metrics(h.form->csHyperlink1->font());
-    QVERIFY(metrics.horizontalAdvance(h.form->csHyperlink1->text())
-            <= h.form->csHyperlink1->contentsRect().width());
+    const QFontMetrics metrics(h.csHyperlink1->font());
+    QVERIFY(metrics.horizontalAdvance(h.csHyperlink1->text())
+            <= h.csHyperlink1->contentsRect().width());
 }
 
-void tst_Form1::exitSendsNothingMore()
+void tst_MainWindow::exitSendsNothingMore()
 {
     Harness h;
     QVERIFY(h.connect());
-    h.form->Text1->setText(QStringLiteral("unsent"));
-    h.form->cmdExit->click();
+    h.Text1->setText(QStringLiteral("unsent"));
+    h.cmdExit->click();
     QCOMPARE(h.ended, 1);
     // The program ends by deleting what is left; the connection ends with it.
     delete h.form;
@@ -396,7 +391,7 @@ void tst_Form1::exitSendsNothingMore()
     QCOMPARE(h.gateway.received(), QByteArray());
 }
 
-void tst_Form1::closingTheWindowDropsTheConnection()
+void tst_MainWindow::closingTheWindowDropsTheConnection()
 {
     Harness h;
     QVERIFY(h.connect());
@@ -407,5 +402,5 @@ void tst_Form1::closingTheWindowDropsTheConnection()
     QCOMPARE(h.ended, 0); // closing a window is not EXIT
 }
 
-QTEST_MAIN(tst_Form1)
-#include "tst_form1.moc"
+QTEST_MAIN(tst_MainWindow)
+#include "tst_mainwindow.moc"

@@ -11,7 +11,7 @@ class QTcpSocket;
 // connecting, and that must not reach the server later. A refused operation
 // changes nothing, returns false and emits refused() with one sentence saying
 // what happened and what to do.
-class Winsock : public QObject
+class ChatConnection : public QObject
 {
     Q_OBJECT
 public:
@@ -27,8 +27,8 @@ public:
     // The most one arrival holds.
     static constexpr qint64 readBufferSize = 256 * 1024;
 
-    explicit Winsock(QObject *parent = nullptr);
-    ~Winsock() override;
+    explicit ChatConnection(QObject *parent = nullptr);
+    ~ChatConnection() override;
 
     State state() const { return m_state; }
     // Why the connection failed, while in the Error state.
@@ -48,7 +48,7 @@ public:
 Q_SIGNALS:
     // Bytes are waiting; getData() takes them.
     void dataArrival(qint64 bytesWaiting);
-    void stateChanged(Winsock::State state);
+    void stateChanged(ChatConnection::State state);
     void refused(const QString &sentence);
 
 private:

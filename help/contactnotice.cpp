@@ -1,4 +1,4 @@
-#include "contactnotices.h"
+#include "contactnotice.h"
 
 #include "contacts.h"
 

@@ -1,29 +1,29 @@
-#include "winsock.h"
+#include "chatconnection.h"
 
 #include <QScopedValueRollback>
 #include <QTcpSocket>
 
-Winsock::Winsock(QObject *parent)
+ChatConnection::ChatConnection(QObject *parent)
     : QObject(parent)
     , m_socket(new QTcpSocket(this))
 {
     // A flood waits in the kernel and, through TCP, at the server, rather than
     // in our memory; and each arrival stays small enough to show at once.
     m_socket->setReadBufferSize(readBufferSize);
-    connect(m_socket, &QTcpSocket::connected, this, &Winsock::onConnected);
-    connect(m_socket, &QTcpSocket::readyRead, this, &Winsock::onReadyRead);
-    connect(m_socket, &QTcpSocket::disconnected, this, &Winsock::onEnded);
-    connect(m_socket, &QTcpSocket::errorOccurred, this, &Winsock::onEnded);
+    connect(m_socket, &QTcpSocket::connected, this, &ChatConnection::onConnected);
+    connect(m_socket, &QTcpSocket::readyRead, this, &ChatConnection::onReadyRead);
+    connect(m_socket, &QTcpSocket::disconnected, this, &ChatConnection::onEnded);
+    connect(m_socket, &QTcpSocket::errorOccurred, this, &ChatConnection::onEnded);
 }
 
-Winsock::~Winsock()
+ChatConnection::~ChatConnection()
 {
     // Ending the program sends nothing more: drop what is still unsent.
     QScopedValueRollback guard(m_closing, true);
     m_socket->abort();
 }
 
-bool Winsock::connectToHost(const QString &host, quint16 port)
+bool ChatConnection::connectToHost(const QString &host, quint16 port)
 {
     switch (m_state) {
     case State::Closed:
@@ -44,7 +44,7 @@ bool Winsock::connectToHost(const QString &host, quint16 port)
     return true;
 }
 
-bool Winsock::sendData(const QByteArray &bytes)
+bool ChatConnection::sendData(const QByteArray &bytes)
 {
     if (m_state != State::Connected)
         return refuse(notOpenSentence());
@@ -52,14 +52,14 @@ bool Winsock::sendData(const QByteArray &bytes)
     return true;
 }
 
-QByteArray Winsock::getData()
+QByteArray ChatConnection::getData()
 {
     QByteArray bytes = m_socket->readAll();
     m_bytesReceived += quint64(bytes.size());
     return bytes;
 }
 
-void Winsock::close()
+void ChatConnection::close()
 {
     {
         // abort() reports the end synchronously; that end is ours, not the server's.
@@ -71,7 +71,7 @@ void Winsock::close()
     setState(State::Closed);
 }
 
-void Winsock::setState(State state)
+void ChatConnection::setState(State state)
 {
     if (m_state == state)
         return;
@@ -79,20 +79,20 @@ void Winsock::setState(State state)
     Q_EMIT stateChanged(state);
 }
 
-void Winsock::onConnected()
+void ChatConnection::onConnected()
 {
     if (m_state == State::Connecting)
         setState(State::Connected);
 }
 
-void Winsock::onReadyRead()
+void ChatConnection::onReadyRead()
 {
     const qint64 waiting = m_socket->bytesAvailable();
     if (waiting > 0)
         Q_EMIT dataArrival(waiting);
 }
 
-void Winsock::onEnded()
+void ChatConnection::onEnded()
 {
     auto open = [this] { return m_state == State::Connecting || m_state == State::Connected; };
     if (m_closing || !open())
@@ -109,13 +109,13 @@ void Winsock::onEnded()
     }
 }
 
-bool Winsock::refuse(const QString &sentence)
+bool ChatConnection::refuse(const QString &sentence)
 {
     Q_EMIT refused(sentence);
     return false;
 }
 
-QString Winsock::notOpenSentence() const
+QString ChatConnection::notOpenSentence() const
 {
     switch (m_state) {
     case State::Closed:
@@ -131,7 +131,7 @@ QString Winsock::notOpenSentence() const
     return {};
 }
 
-QString Winsock::endedSentence() const
+QString ChatConnection::endedSentence() const
 {
     if (m_state == State::Closing)
         return tr("The server has closed the connection: press LOG OFF, then connect again.");

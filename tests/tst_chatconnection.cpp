@@ -1,12 +1,12 @@
 #include "fakegateway.h"
-#include "winsock.h"
+#include "chatconnection.h"
 
 #include <QSignalSpy>
 #include <QTest>
 
-using State = Winsock::State;
+using State = ChatConnection::State;
 
-class tst_Winsock : public QObject
+class tst_ChatConnection : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -21,12 +21,12 @@ private Q_SLOTS:
 
 namespace {
 
-bool reach(Winsock &socket, State state)
+bool reach(ChatConnection &socket, State state)
 {
     return QTest::qWaitFor([&] { return socket.state() == state; }, 5000);
 }
 
-QByteArray drain(Winsock &socket, qsizetype n)
+QByteArray drain(ChatConnection &socket, qsizetype n)
 {
     QByteArray got;
     (void)QTest::qWaitFor([&] {
@@ -38,11 +38,11 @@ QByteArray drain(Winsock &socket, qsizetype n)
 
 } // namespace
 
-void tst_Winsock::connectsAndSends()
+void tst_ChatConnection::connectsAndSends()
 {
     FakeGateway gateway;
-    Winsock socket;
-    QSignalSpy states(&socket, &Winsock::stateChanged);
+    ChatConnection socket;
+    QSignalSpy states(&socket, &ChatConnection::stateChanged);
     QVERIFY(socket.connectToHost(gateway.address(), gateway.port()));
     QCOMPARE(socket.state(), State::Connecting);
     QVERIFY(reach(socket, State::Connected));
@@ -54,11 +54,11 @@ void tst_Winsock::connectsAndSends()
 }
 
 // QTcpSocket would buffer a write made while connecting and send it later.
-void tst_Winsock::refusesSendUntilConnected()
+void tst_ChatConnection::refusesSendUntilConnected()
 {
     FakeGateway gateway;
-    Winsock socket;
-    QSignalSpy refused(&socket, &Winsock::refused);
+    ChatConnection socket;
+    QSignalSpy refused(&socket, &ChatConnection::refused);
     QVERIFY(!socket.sendData("closed"));
     QCOMPARE(refused.size(), 1);
     QVERIFY(refused.at(0).at(0).toString().contains(QStringLiteral("CONNECT")));
@@ -73,19 +73,19 @@ void tst_Winsock::refusesSendUntilConnected()
     QCOMPARE(gateway.received(), QByteArray("ok"));
 }
 
-void tst_Winsock::refusesConnectWhileOpen_data()
+void tst_ChatConnection::refusesConnectWhileOpen_data()
 {
     QTest::addColumn<bool>("waitForConnected");
     QTest::newRow("connecting") << false;
     QTest::newRow("connected") << true;
 }
 
-void tst_Winsock::refusesConnectWhileOpen()
+void tst_ChatConnection::refusesConnectWhileOpen()
 {
     QFETCH(bool, waitForConnected);
     FakeGateway gateway;
-    Winsock socket;
-    QSignalSpy refused(&socket, &Winsock::refused);
+    ChatConnection socket;
+    QSignalSpy refused(&socket, &ChatConnection::refused);
     QVERIFY(socket.connectToHost(gateway.address(), gateway.port()));
     if (waitForConnected)
         QVERIFY(reach(socket, State::Connected));
@@ -100,10 +100,10 @@ void tst_Winsock::refusesConnectWhileOpen()
 
 // What the server sent right before it closed reaches the reader; the
 // connection then stays closing until close().
-void tst_Winsock::serverCloseKeepsEveryByte()
+void tst_ChatConnection::serverCloseKeepsEveryByte()
 {
     FakeGateway gateway;
-    Winsock socket;
+    ChatConnection socket;
     QVERIFY(socket.connectToHost(gateway.address(), gateway.port()));
     QVERIFY(reach(socket, State::Connected));
     QVERIFY(gateway.waitForConnections(1));
@@ -118,22 +118,22 @@ void tst_Winsock::serverCloseKeepsEveryByte()
     QCOMPARE(drain(socket, sent.size()), sent);
     QCOMPARE(socket.bytesReceived(), quint64(sent.size()));
 
-    QSignalSpy refused(&socket, &Winsock::refused);
+    QSignalSpy refused(&socket, &ChatConnection::refused);
     QVERIFY(!socket.sendData("x"));
     QVERIFY(!socket.connectToHost(gateway.address(), gateway.port()));
     QCOMPARE(refused.size(), 2);
     QVERIFY(refused.at(1).at(0).toString().contains(QStringLiteral("LOG OFF")));
 }
 
-void tst_Winsock::failedConnectIsAnError()
+void tst_ChatConnection::failedConnectIsAnError()
 {
     quint16 deadPort;
     {
         FakeGateway gone;
         deadPort = gone.port();
     }
-    Winsock socket;
-    QSignalSpy refused(&socket, &Winsock::refused);
+    ChatConnection socket;
+    QSignalSpy refused(&socket, &ChatConnection::refused);
     QVERIFY(socket.connectToHost(QStringLiteral("127.0.0.1"), deadPort));
     QVERIFY(reach(socket, State::Error));
     QVERIFY(!socket.errorString().isEmpty());
@@ -146,11 +146,11 @@ void tst_Winsock::failedConnectIsAnError()
     QVERIFY(socket.errorString().isEmpty());
 }
 
-void tst_Winsock::closeIsNeverRefusedAndTheSocketIsReused()
+void tst_ChatConnection::closeIsNeverRefusedAndTheSocketIsReused()
 {
     FakeGateway gateway;
-    Winsock socket;
-    QSignalSpy refused(&socket, &Winsock::refused);
+    ChatConnection socket;
+    QSignalSpy refused(&socket, &ChatConnection::refused);
     socket.close();
     socket.close();
     QCOMPARE(socket.state(), State::Closed);
@@ -167,5 +167,5 @@ void tst_Winsock::closeIsNeverRefusedAndTheSocketIsReused()
     QCOMPARE(refused.size(), 0);
 }
 
-QTEST_GUILESS_MAIN(tst_Winsock)
-#include "tst_winsock.moc"
+QTEST_GUILESS_MAIN(tst_ChatConnection)
+#include "tst_chatconnection.moc"

@@ -1,4 +1,4 @@
-#include "form2.h"
+#include "aboutwindow.h"
 
 #include "contacts.h"
 #include "look.h"
@@ -10,7 +10,7 @@
 #include <QScreen>
 #include <QStyle>
 
-QString Form2::aboutText()
+QString AboutWindow::aboutText()
 {
     return QStringLiteral(
         "Vantor chat v1.00 is the first ever chatting client by: Vantor. The product design was "
@@ -24,7 +24,7 @@ QString Form2::aboutText()
         "is, stopped making her bot. So don't make me do that :). O well till then, cya later!");
 }
 
-Form2::Form2(HyperlinkLabel::UrlOpener openUrl)
+AboutWindow::AboutWindow(HyperlinkLabel::UrlOpener openUrl)
 {
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -32,36 +32,40 @@ Form2::Form2(HyperlinkLabel::UrlOpener openUrl)
     setFont(Look::dialogFont());
     Look::setBackground(this, Look::lightGrey);
 
-    csHyperlink1 = new HyperlinkLabel(Contacts::makerWebAddress(), QUrl(Contacts::makerWebAddress()),
+    m_link = new HyperlinkLabel(Contacts::makerWebAddress(), QUrl(Contacts::makerWebAddress()),
                                       std::move(openUrl), this);
-    csHyperlink1->setGeometry(Look::twips(0, 2520, 5535, 255));
-    csHyperlink1->setAccessibleDescription(tr("Opens the maker's web site"));
+    m_link->setObjectName(QStringLiteral("csHyperlink1"));
+    m_link->setGeometry(Look::twips(0, 2520, 5535, 255));
+    m_link->setAccessibleDescription(tr("Opens the maker's web site"));
     QFont linkFont = Look::verdana();
     linkFont.setUnderline(true);
-    csHyperlink1->setFont(linkFont);
-    Look::setColours(csHyperlink1, QColor(64, 160, 255), Qt::black);
+    m_link->setFont(linkFont);
+    Look::setColours(m_link, QColor(64, 160, 255), Qt::black);
 
-    Frame1 = new QGroupBox(QStringLiteral("ABOUT"), this);
-    Frame1->setGeometry(Look::twips(0, 0, 5535, 2535));
-    Look::setColours(Frame1, QColor(255, 0, 0), Qt::black);
-    Frame1->setFocusPolicy(Qt::NoFocus);
+    m_frame = new QGroupBox(QStringLiteral("ABOUT"), this);
+    m_frame->setObjectName(QStringLiteral("Frame1"));
+    m_frame->setGeometry(Look::twips(0, 0, 5535, 2535));
+    Look::setColours(m_frame, QColor(255, 0, 0), Qt::black);
+    m_frame->setFocusPolicy(Qt::NoFocus);
 
-    Label1 = new QLabel(aboutText(), Frame1);
-    Label1->setGeometry(Look::twips(120, 240, 5295, 2175));
-    Label1->setTextFormat(Qt::PlainText);
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Look::setColours(Label1, QColor(0, 255, 0), Qt::black);
-    Look::shrinkToFit(Label1, Label1->text(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
+    m_aboutLabel = new QLabel(aboutText(), m_frame);
+    m_aboutLabel->setObjectName(QStringLiteral("Label1"));
+    m_aboutLabel->setGeometry(Look::twips(120, 240, 5295, 2175));
+    m_aboutLabel->setTextFormat(Qt::PlainText);
+    m_aboutLabel->setWordWrap(true);
+    m_aboutLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Look::setColours(m_aboutLabel, QColor(0, 255, 0), Qt::black);
+    Look::shrinkToFit(m_aboutLabel, m_aboutLabel->text(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
 
-    Command1 = new QPushButton(tr("Close"), this);
-    Command1->setGeometry(Look::twips(2280, 2880, 975, 375));
-    Command1->setAutoDefault(false);
-    connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+    m_closeButton = new QPushButton(tr("Close"), this);
+    m_closeButton->setObjectName(QStringLiteral("Command1"));
+    m_closeButton->setGeometry(Look::twips(2280, 2880, 975, 375));
+    m_closeButton->setAutoDefault(false);
+    connect(m_closeButton, &QPushButton::clicked, this, &AboutWindow::Command1_Click);
 
     // The link stands under the frame and overlaps its last line of pixels.
-    csHyperlink1->raise();
-    setTabOrder(csHyperlink1, Command1);
+    m_link->raise();
+    setTabOrder(m_link, m_closeButton);
 
     const QSize client = Look::twips(0, 0, 5550, 3285).size();
     Look::makeToolWindow(this, client);
@@ -69,7 +73,7 @@ Form2::Form2(HyperlinkLabel::UrlOpener openUrl)
         setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, client, screen->availableGeometry()));
 }
 
-void Form2::Command1_Click()
+void AboutWindow::Command1_Click()
 {
     close();
 }

@@ -1,0 +1,258 @@
+#include "mainwindow.h"
+
+#include "contacts.h"
+#include "editcommands.h"
+#include "aboutwindow.h"
+#include "hyperlinklabel.h"
+#include "inputline.h"
+#include "look.h"
+#include "lookupwindow.h"
+#include "menutree.h"
+#include "openwindows.h"
+#include "transcript.h"
+#include "transcriptview.h"
+#include "version.h"
+#include "chatconnection.h"
+#include "wiretext.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextCursor>
+
+namespace {
+
+// Selects the gateway's line-based chat protocol (0x03), then 0x04 and two
+// empty lines.
+const QByteArray loginPreamble("\x03\x04\r\n\r\n", 6);
+
+QPushButton *makeButton(const char *name, const QString &caption, const QRect &geometry,
+                        QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    button->setFont(Look::verdana());
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+MainWindow::MainWindow(Seams seams, QWidget *parent)
+    : QMainWindow(parent)
+    , m_seams(std::move(seams))
+    , m_howWindow([this] { return opened(new LookupWindow(LookupWindow::frmHow())); })
+    , m_chatCommandsWindow([this] { return opened(new LookupWindow(LookupWindow::frmChatCom())); })
+    , m_aboutWindow([this] { return opened(new AboutWindow(m_seams.openUrl)); })
+{
+    setObjectName(QStringLiteral("Form1"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral(VANTOR_CAPTION));
+
+    auto *client = new QWidget(this);
+    Look::setBackground(client, Look::lightGrey);
+    setCentralWidget(client);
+
+    m_inputLine = new InputLine(client);
+    m_inputLine->setObjectName(QStringLiteral("Text1"));
+    m_inputLine->setGeometry(Look::twips(1200, 6000, 8175, 285));
+    m_inputLine->setFont(Look::verdana());
+    Look::setColours(m_inputLine, Qt::white, Qt::black);
+    m_inputLine->setText(QStringLiteral("Type what you want here :)"));
+    m_inputLine->setCursorPosition(0);
+    m_inputLine->setAccessibleName(tr("Message"));
+
+    m_sendButton = makeButton("cmdSend", QStringLiteral("SEND"), Look::twips(50, 5160, 1095, 615), client);
+
+    m_transcriptView = new TranscriptView(client);
+    m_transcriptView->setObjectName(QStringLiteral("Text2"));
+    m_transcriptView->setGeometry(Look::twips(1200, 0, 8175, 5925));
+    m_transcriptView->setFont(Look::verdana());
+    Look::setColours(m_transcriptView, QColor(128, 255, 128), Qt::black);
+    m_transcriptView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_transcriptView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_transcriptView->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_transcriptView->setTabChangesFocus(true);
+    m_transcriptView->installEventFilter(this);
+    m_transcriptView->setAccessibleName(tr("Transcript"));
+    m_transcript = new Transcript(m_transcriptView->document(), this);
+    m_transcriptView->setTranscript(m_transcript);
+    m_transcript->replace(u"\t\t****WELCOME TO VANTOR CHAT****\r\n");
+    m_transcriptView->moveCursor(QTextCursor::Start);
+
+    m_connectButton = makeButton("cmdConnect", QStringLiteral("CONNECT"), Look::twips(50, 360, 1095, 615), client);
+    m_loginButton = makeButton("cmdLogin", QStringLiteral("LOGIN"), Look::twips(50, 1560, 1095, 615), client);
+    m_logOffButton = makeButton("Disconnect", QStringLiteral("LOG OFF"), Look::twips(50, 2760, 1095, 615), client);
+    m_exitButton = makeButton("cmdExit", QStringLiteral("EXIT"), Look::twips(50, 3960, 1095, 615), client);
+
+    m_link = new HyperlinkLabel(Contacts::makerDomain(), QUrl(Contacts::makerWebAddress()),
+                                      m_seams.openUrl, client);
+    m_link->setObjectName(QStringLiteral("csHyperlink1"));
+    m_link->setGeometry(Look::twips(120, 6000, 975, 255));
+    m_link->setAccessibleDescription(Contacts::makerWebAddress());
+    QFont linkFont = Look::dialogFont();
+    linkFont.setUnderline(true);
+    m_link->setFont(linkFont);
+    Look::setColours(m_link, QColor(0, 0, 255), Look::lightGrey);
+
+    setTabOrder(m_inputLine, m_sendButton);
+    setTabOrder(m_sendButton, m_transcriptView);
+    setTabOrder(m_transcriptView, m_connectButton);
+    setTabOrder(m_connectButton, m_loginButton);
+    setTabOrder(m_loginButton, m_logOffButton);
+    setTabOrder(m_logOffButton, m_exitButton);
+    setTabOrder(m_exitButton, m_link);
+    m_inputLine->setFocus();
+
+    m_connection = new ChatConnection(this);
+    m_connection->setObjectName(QStringLiteral("Winsock1"));
+    connect(m_connection, &ChatConnection::dataArrival, this, &MainWindow::Winsock1_DataArrival);
+    connect(m_connection, &ChatConnection::refused, this,
+            [this](const QString &sentence) { m_seams.reportError(this, sentence); });
+
+    // The window has no default button outside a dialog: Enter in the input
+    // line presses SEND here, and in the transcript through eventFilter().
+    connect(m_inputLine, &QLineEdit::returnPressed, m_sendButton, &QPushButton::click);
+    connect(m_sendButton, &QPushButton::clicked, this, &MainWindow::cmdSend_Click);
+    connect(m_connectButton, &QPushButton::clicked, this, &MainWindow::cmdConnect_Click);
+    connect(m_loginButton, &QPushButton::clicked, this, &MainWindow::cmdLogin_Click);
+    connect(m_logOffButton, &QPushButton::clicked, this, &MainWindow::Disconnect_Click);
+    connect(m_exitButton, &QPushButton::clicked, this, &MainWindow::cmdExit_Click);
+
+    m_edit = std::make_unique<EditCommands>(m_transcriptView, m_transcript, QGuiApplication::clipboard());
+    buildMenus();
+    Look::makeToolWindow(this, Look::twips(0, 0, 9390, 6330).size());
+    opened(this);
+    Form_Load();
+}
+
+QWidget *MainWindow::opened(QWidget *window)
+{
+    if (m_seams.openWindows)
+        m_seams.openWindows->track(window);
+    return window;
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::Form_Load()
+{
+    // The program keeps its own last-window rule (OpenWindows): Qt's does not
+    // count tool windows.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+}
+
+void MainWindow::buildMenus()
+{
+    m_menu = MenuTree::build(menuBar());
+    auto on = [this](const char *name, auto handler) {
+        connect(m_menu.value(QLatin1String(name)), &QAction::triggered, this, handler);
+    };
+    // The File items run the very operations of the buttons; File > Connect
+    // goes to the service's host name where CONNECT goes to one server.
+    on("mnuConnect", &MainWindow::mnuConnect_Click);
+    on("mnuLogIn", &MainWindow::cmdLogin_Click);
+    on("mnuDis", &MainWindow::Disconnect_Click);
+    on("mnuExit", &MainWindow::cmdExit_Click);
+    on("mnuCopy", [this] { m_edit->copy(); });
+    on("mnuCut", [this] { m_edit->cut(); });
+    on("mnuSelect", [this] { m_edit->selectAll(); });
+    on("mnuClip", [this] { m_edit->clearClipboard(); });
+    on("mnuClear", [this] { m_edit->clearScreen(); });
+    on("mnuHow", [this] { m_howWindow.show(); });
+    on("mnuChat", [this] { m_chatCommandsWindow.show(); });
+    on("mnuAbout", [this] { m_aboutWindow.show(); });
+    for (const char *item : {"mnuContact", "mnuOmbrix", "mnuZORVA", "mnuGloam"}) {
+        on(item, [this, notice = ContactNotice::forItem(QLatin1String(item))] {
+            m_seams.showNotice(this, notice);
+        });
+    }
+    for (const MenuTree::Menu &menu : MenuTree::menus()) {
+        for (const MenuTree::Item &item : menu.items) {
+            if (!item.prefill.isEmpty())
+                connect(m_menu.value(item.name), &QAction::triggered, this,
+                        [this, text = item.prefill] { prefill(text); });
+        }
+    }
+}
+
+void MainWindow::prefill(const QString &command)
+{
+    // Whatever was typed goes; the caret stands before the "/" and the focus stays.
+    m_inputLine->setText(command);
+    m_inputLine->setCursorPosition(0);
+}
+
+void MainWindow::connectTo(const QString &host)
+{
+    m_connection->connectToHost(host, m_seams.endpoints.port);
+}
+
+void MainWindow::cmdConnect_Click()
+{
+    connectTo(m_seams.endpoints.serverAddress);
+}
+
+void MainWindow::mnuConnect_Click()
+{
+    connectTo(m_seams.endpoints.serviceHost);
+}
+
+void MainWindow::cmdLogin_Click()
+{
+    m_connection->sendData(loginPreamble);
+}
+
+void MainWindow::cmdSend_Click()
+{
+    // The echo shows what went on the wire, which may differ from what was
+    // typed where a character has no byte of its own.
+    const QByteArray line = WireText::toWire(m_inputLine->text()) + "\r\n";
+    if (!m_connection->sendData(line))
+        return;
+    QTextCursor caret = m_transcriptView->textCursor();
+    m_transcript->insert(caret, WireText::fromWire(line));
+    m_transcriptView->setTextCursor(caret);
+    m_inputLine->clear();
+}
+
+void MainWindow::Disconnect_Click()
+{
+    m_connection->close();
+    m_transcript->replace(u"[YOUR CONNECTION HAS BEEN TERMINATED BY THE BUTTON ON THE LEFT, hehehe]");
+    m_transcriptView->moveCursor(QTextCursor::Start);
+}
+
+void MainWindow::cmdExit_Click()
+{
+    m_seams.endProgram();
+}
+
+void MainWindow::Winsock1_DataArrival(qint64)
+{
+    m_transcript->append(WireText::fromWire(m_connection->getData()));
+    m_transcriptView->moveCursor(QTextCursor::End);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_transcriptView && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            if (key->modifiers() & Qt::ControlModifier) {
+                QTextCursor caret = m_transcriptView->textCursor();
+                m_transcript->insert(caret, u"\n");
+                m_transcriptView->setTextCursor(caret);
+            } else {
+                m_sendButton->click();
+            }
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "seams.h"
+#include "singlewindow.h"
+
+#include <QHash>
+#include <QMainWindow>
+
+#include <memory>
+
+class ChatConnection;
+class EditCommands;
+class HyperlinkLabel;
+class InputLine;
+class QPushButton;
+class Transcript;
+class TranscriptView;
+
+// The main window: transcript, input line, the five buttons and the connection.
+// Closing it deletes it, and the connection with it. Each control carries its
+// design name as its object name ("Text1", "cmdSend", "Winsock1", ...), and
+// each handler is named after its control and event.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit MainWindow(Seams seams, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    Transcript *transcript() const { return m_transcript; }
+    // A menu's or menu item's action, by its name ("mnuFile", "mnuAway", ...).
+    QAction *menuAction(const QString &name) const { return m_menu.value(name); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void Form_Load();
+    void buildMenus();
+    QWidget *opened(QWidget *window);
+    void connectTo(const QString &host);
+    // The Options items: the input line becomes the start of a chat command.
+    void prefill(const QString &command);
+
+    void cmdConnect_Click();
+    void mnuConnect_Click();
+    void cmdLogin_Click();
+    void cmdSend_Click();
+    void Disconnect_Click();
+    void cmdExit_Click();
+    void Winsock1_DataArrival(qint64 bytesWaiting);
+
+    Seams m_seams;
+    InputLine *m_inputLine;
+    TranscriptView *m_transcriptView;
+    QPushButton *m_sendButton;
+    QPushButton *m_connectButton;
+    QPushButton *m_loginButton;
+    QPushButton *m_logOffButton;
+    QPushButton *m_exitButton;
+    HyperlinkLabel *m_link;
+    ChatConnection *m_connection;
+    Transcript *m_transcript;
+    std::unique_ptr<EditCommands> m_edit;
+    QHash<QString, QAction *> m_menu;
+
+    // The information windows, one of each for the whole run.
+    SingleWindow m_howWindow;
+    SingleWindow m_chatCommandsWindow;
+    SingleWindow m_aboutWindow;
+};

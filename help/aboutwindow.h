@@ -1,0 +1,28 @@
+#pragma once
+
+#include "hyperlinklabel.h"
+
+#include <QWidget>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+// The About window (design name "Form2"). It deletes itself when closed, and
+// is centred on the screen each time it is made.
+class AboutWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit AboutWindow(HyperlinkLabel::UrlOpener openUrl);
+
+    static QString aboutText();
+
+private:
+    void Command1_Click();
+
+    QGroupBox *m_frame;
+    QLabel *m_aboutLabel;
+    HyperlinkLabel *m_link;
+    QPushButton *m_closeButton;
+};

@@ -1,0 +1,105 @@
+#pragma once
+
+#include "fakegateway.h"
+#include "mainwindow.h"
+#include "openwindows.h"
+#include "transcript.h"
+#include "chatconnection.h"
+#include "wiretext.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QUrl>
+
+// A control by its design name, as a person who holds the design names it.
+template <class T = QWidget>
+T *child(const QObject *parent, const char *name)
+{
+    T *found = parent ? parent->findChild<T *>(QLatin1String(name)) : nullptr;
+    if (!found)
+        qFatal("no %s named %s", T::staticMetaObject.className(), name);
+    return found;
+}
+
+// A top-level window of the program by its design name ("frmHow", "Form2"); null
+// while it is not open.
+inline QWidget *openWindow(const char *name)
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String(name))
+            return window;
+    }
+    return nullptr;
+}
+
+inline const QString banner = QStringLiteral("\t\t****WELCOME TO VANTOR CHAT****\n");
+inline const QString initialInput = QStringLiteral("Type what you want here :)");
+inline const QString notice =
+    QStringLiteral("[YOUR CONNECTION HAS BEEN TERMINATED BY THE BUTTON ON THE LEFT, hehehe]");
+
+// A main window on loopback endpoints, with every outside effect recorded.
+struct Harness
+{
+    FakeGateway gateway;
+    QStringList errors;
+    QList<QUrl> opened;
+    QList<ContactNotice> notices;
+    int ended = 0;
+    OpenWindows windows;
+    QPointer<MainWindow> form;
+    // The main window's controls, found by their design names.
+    QLineEdit *Text1;
+    QPlainTextEdit *Text2;
+    QPushButton *cmdSend;
+    QPushButton *cmdConnect;
+    QPushButton *cmdLogin;
+    QPushButton *Disconnect;
+    QPushButton *cmdExit;
+    QLabel *csHyperlink1;
+    ChatConnection *Winsock1;
+
+    Harness()
+    {
+        Seams seams;
+        seams.endpoints = {gateway.address(), QStringLiteral("localhost"), gateway.port()};
+        seams.reportError = [this](QWidget *, const QString &sentence) { errors << sentence; };
+        seams.openUrl = [this](const QUrl &url) { opened << url; };
+        seams.showNotice = [this](QWidget *, const ContactNotice &notice) { notices << notice; };
+        seams.endProgram = [this] { ++ended; };
+        seams.openWindows = &windows;
+        form = new MainWindow(seams);
+        Text1 = child<QLineEdit>(form, "Text1");
+        Text2 = child<QPlainTextEdit>(form, "Text2");
+        cmdSend = child<QPushButton>(form, "cmdSend");
+        cmdConnect = child<QPushButton>(form, "cmdConnect");
+        cmdLogin = child<QPushButton>(form, "cmdLogin");
+        Disconnect = child<QPushButton>(form, "Disconnect");
+        cmdExit = child<QPushButton>(form, "cmdExit");
+        csHyperlink1 = child<QLabel>(form, "csHyperlink1");
+        Winsock1 = child<ChatConnection>(form, "Winsock1");
+        form->show();
+    }
+    ~Harness() { windows.deleteAll(); }
+
+    bool connect()
+    {
+        cmdConnect->click();
+        return gateway.waitForConnections(gateway.connections() + 1)
+            && QTest::qWaitFor([&] { return Winsock1->state() == ChatConnection::State::Connected; });
+    }
+    // Sends bytes from the server and waits until the window has taken them.
+    bool serve(const QByteArray &bytes)
+    {
+        const quint64 target = Winsock1->bytesReceived() + quint64(bytes.size());
+        gateway.send(bytes);
+        return QTest::qWaitFor([&] { return Winsock1->bytesReceived() >= target; });
+    }
+    QString shown() const { return form->transcript()->text(); }
+    int caret() const { return Text2->textCursor().position(); }
+};
+

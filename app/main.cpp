@@ -19,7 +19,9 @@ int main(int argc, char *argv[])
 
     Seams seams = Seams::production();
     seams.openWindows = &windows;
-    (new MainWindow(seams))->show();
+    auto *window = new MainWindow(seams);
+    window->show();
+    window->activateWindow();
     const int status = app.exec();
     windows.deleteAll(); // EXIT ends the program with every window still open
     return status;

@@ -37,7 +37,8 @@ QPushButton *makeButton(const char *name, const QString &caption, const QRect &g
     button->setObjectName(QLatin1String(name));
     button->setGeometry(geometry);
     button->setFont(Look::verdana());
-    button->setAutoDefault(false);
+    // Enter on a focused button presses it, as Space does.
+    button->setAutoDefault(true);
     return button;
 }
 
@@ -68,6 +69,10 @@ MainWindow::MainWindow(Seams seams, QWidget *parent)
     m_inputLine->setAccessibleName(tr("Message"));
 
     m_sendButton = makeButton("cmdSend", QStringLiteral("SEND"), Look::twips(50, 5160, 1095, 615), client);
+    // The default button; not an auto-default one, which would stop being the
+    // default once it lost the focus.
+    m_sendButton->setAutoDefault(false);
+    m_sendButton->setDefault(true);
 
     m_transcriptView = new TranscriptView(client);
     m_transcriptView->setObjectName(QStringLiteral("Text2"));
@@ -115,8 +120,9 @@ MainWindow::MainWindow(Seams seams, QWidget *parent)
     connect(m_connection, &ChatConnection::refused, this,
             [this](const QString &sentence) { m_seams.reportError(this, sentence); });
 
-    // The window has no default button outside a dialog: Enter in the input
-    // line presses SEND here, and in the transcript through eventFilter().
+    // SEND is the default button; Qt routes Enter to a default button only in
+    // dialogs, so Enter in the input line presses it here, and in the
+    // transcript through eventFilter(). A focused button takes Enter itself.
     connect(m_inputLine, &QLineEdit::returnPressed, m_sendButton, &QPushButton::click);
     connect(m_sendButton, &QPushButton::clicked, this, &MainWindow::cmdSend_Click);
     connect(m_connectButton, &QPushButton::clicked, this, &MainWindow::cmdConnect_Click);

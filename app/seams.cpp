@@ -15,12 +15,7 @@ Seams Seams::production()
     };
     seams.openUrl = [](const QUrl &url) { QDesktopServices::openUrl(url); };
     seams.showNotice = [](QWidget *parent, const ContactNotice &notice) {
-        const auto icon = notice.icon == ContactNotice::Icon::Warning ? QMessageBox::Warning
-                                                                      : QMessageBox::Information;
-        QMessageBox box(icon, notice.title, QString(notice.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
-                        QMessageBox::Ok, parent);
-        box.setTextFormat(Qt::PlainText);
-        box.exec();
+        notice.makeBox(parent)->exec();
     };
     // exit(), not quit(): quit() would first ask every window to close.
     seams.endProgram = [] { QCoreApplication::exit(0); };

@@ -60,7 +60,7 @@ AboutWindow::AboutWindow(HyperlinkLabel::UrlOpener openUrl)
     m_closeButton = new QPushButton(tr("Close"), this);
     m_closeButton->setObjectName(QStringLiteral("Command1"));
     m_closeButton->setGeometry(Look::twips(2280, 2880, 975, 375));
-    m_closeButton->setAutoDefault(false);
+    m_closeButton->setAutoDefault(true); // Enter on it presses it; it is no default button
     connect(m_closeButton, &QPushButton::clicked, this, &AboutWindow::Command1_Click);
 
     // The link stands under the frame and overlaps its last line of pixels.

@@ -2,6 +2,11 @@
 
 #include <QString>
 
+#include <memory>
+
+class QMessageBox;
+class QWidget;
+
 // The four message boxes that tell where the maker's group and two other
 // groups can be reached, each opened by one menu item.
 struct ContactNotice
@@ -14,4 +19,7 @@ struct ContactNotice
 
     // The notice of a menu item (mnuContact, mnuOmbrix, mnuZORVA, mnuGloam).
     static ContactNotice forItem(const QString &item);
+
+    // The notice as a message box with an OK button; no line of it is wrapped.
+    std::unique_ptr<QMessageBox> makeBox(QWidget *parent) const;
 };

@@ -4,6 +4,8 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 HyperlinkLabel::HyperlinkLabel(const QString &caption, const QUrl &target, UrlOpener opener,
                                QWidget *parent)
@@ -45,6 +47,20 @@ void HyperlinkLabel::resizeEvent(QResizeEvent *event)
 {
     QLabel::resizeEvent(event);
     Look::shrinkToFit(this, text(), Qt::AlignCenter | Qt::TextSingleLine);
+}
+
+void HyperlinkLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.backgroundColor = palette().color(backgroundRole());
+    const QRect caption = fontMetrics().boundingRect(contentsRect(), int(alignment()), text());
+    focus.rect = caption.adjusted(-2, 0, 2, 0).intersected(rect());
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
 }
 
 void HyperlinkLabel::open()

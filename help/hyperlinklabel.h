@@ -9,7 +9,8 @@
 // clicked, or when Space or Enter is pressed while it has the focus. The opener
 // is a seam: the program opens a browser, tests record the address. Where the
 // designed font is wider than the label (a stand-in font), the caption is
-// shown smaller rather than cut off.
+// shown smaller rather than cut off. With the keyboard focus it draws the
+// style's focus mark around its caption.
 class HyperlinkLabel : public QLabel
 {
     Q_OBJECT
@@ -23,6 +24,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void open();

@@ -2,6 +2,7 @@
 
 #include "look.h"
 #include "lookuptable.h"
+#include "wordwraplabel.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -35,8 +36,12 @@ LookupWindow::LookupWindow(const Design &design)
     m_questionBox = new QComboBox(this);
     m_questionBox->setObjectName(QStringLiteral("Combo1"));
     m_questionBox->setEditable(true);
-    // Enter in the text field must not add what was typed to the list.
+    // Enter in the text field must not add what was typed to the list, and
+    // what was typed stays as typed: Qt's completer would complete it inline,
+    // and rewrite it on Enter or on leaving the field to an item that matches
+    // but for case. Only a pick from the list changes the field.
     m_questionBox->setInsertPolicy(QComboBox::NoInsert);
+    m_questionBox->setCompleter(nullptr);
     m_questionBox->setGeometry(design.combo);
     Look::setColours(m_questionBox, QColor(255, 0, 0), Qt::black);
     m_questionBox->setEditText(design.prompt);
@@ -46,16 +51,17 @@ LookupWindow::LookupWindow(const Design &design)
     m_answerButton = new QPushButton(tr("Answer!"), this);
     m_answerButton->setObjectName(QStringLiteral("Command1"));
     m_answerButton->setGeometry(design.button);
-    m_answerButton->setAutoDefault(false);
+    m_answerButton->setAutoDefault(true); // Enter on it presses it; it is no default button
 
-    m_answerLabel = new QLabel(this);
+    m_answerLabel = new WordWrapLabel(this);
     m_answerLabel->setObjectName(QStringLiteral("Label1"));
     m_answerLabel->setGeometry(design.label);
-    m_answerLabel->setTextFormat(Qt::PlainText); // "<NAME: IS GOD>" is text, not markup
-    m_answerLabel->setWordWrap(true);
-    m_answerLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_answerLabel->setAccessibleName(design.answerName);
     Look::setColours(m_answerLabel, QColor(0, 192, 0), Qt::black);
+
+    // A picked question longer than the field shows its start, not its end.
+    connect(m_questionBox, &QComboBox::currentIndexChanged, this,
+            [this] { m_questionBox->lineEdit()->setCursorPosition(0); });
 
     setTabOrder(m_questionBox, m_answerButton);
     m_questionBox->setFocus();

@@ -6,8 +6,8 @@
 #include <functional>
 
 // One window of a kind for the whole run: made when it is first shown, brought
-// to the front when shown again while open, and made afresh after it was
-// closed (the window deletes itself on close).
+// to the front (restored, raised and activated) when shown again while open,
+// and made afresh after it was closed (the window deletes itself on close).
 class SingleWindow
 {
 public:
@@ -24,6 +24,7 @@ public:
     {
         if (!m_window)
             m_window = m_factory();
+        m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
         m_window->show();
         m_window->raise();
         m_window->activateWindow();

@@ -1,9 +1,13 @@
 #include "look.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QLayout>
 #include <QMainWindow>
+#include <QScrollBar>
+#include <QTimer>
 #include <QWidget>
 
 #ifdef VANTOR_HAVE_XCB
@@ -61,6 +65,30 @@ void skipTaskbar(QWidget *window)
 #endif
 }
 
+// A window with no minimise button that a window manager minimises anyway
+// would be lost: it has no task-bar entry to bring it back. It comes back at
+// once instead.
+class StayRestored : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *window = static_cast<QWidget *>(watched);
+        if (event->type() == QEvent::WindowStateChange && window->isMinimized()) {
+            QTimer::singleShot(0, window, [window] {
+                window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+                window->show();
+                window->raise();
+                window->activateWindow();
+            });
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 QFont verdana()
@@ -105,6 +133,15 @@ void setColours(QWidget *widget, const QColor &text, const QColor &background)
         palette.setColor(role, background);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+
+    // The scroll bars (the transcript's, a combo box's list) keep the
+    // platform's colours: in the text's colours the thumb would vanish.
+    if (auto *combo = qobject_cast<QComboBox *>(widget))
+        combo->view(); // makes the list, with its scroll bars
+    QPalette platform = QApplication::palette();
+    platform.setResolveMask(~QPalette::ResolveMask(0));
+    for (QScrollBar *bar : widget->findChildren<QScrollBar *>())
+        bar->setPalette(platform);
 }
 
 void makeToolWindow(QWidget *window, const QSize &clientSize)
@@ -120,6 +157,7 @@ void makeToolWindow(QWidget *window, const QSize &clientSize)
         window->setFixedSize(clientSize);
     }
     skipTaskbar(window);
+    window->installEventFilter(new StayRestored(window));
 }
 
 } // namespace Look

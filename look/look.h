@@ -28,11 +28,14 @@ void shrinkToFit(QWidget *widget, const QString &text, int flags);
 // A background of the given colour; the controls on it keep their own colours.
 void setBackground(QWidget *widget, const QColor &background);
 
-// Text in the given colour on the given background.
+// Text in the given colour on the given background; scroll bars keep the
+// platform's colours.
 void setColours(QWidget *widget, const QColor &text, const QColor &background);
 
 // A fixed-size tool window of the given client size: small caption, close box
-// only, no task-bar entry. Call before the window is first shown.
+// only, no task-bar entry. A window manager that minimises it anyway gets it
+// back at once, since nothing could bring it back. Call before the window is
+// first shown.
 void makeToolWindow(QWidget *window, const QSize &clientSize);
 
 } // namespace Look

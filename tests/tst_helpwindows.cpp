@@ -1,15 +1,20 @@
 #include "aboutwindow.h"
 #include "harness.h"
 #include "lookuptable.h"
+#include "wordwraplabel.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QWindow>
 
 class tst_HelpWindows : public QObject
 {
@@ -17,7 +22,8 @@ class tst_HelpWindows : public QObject
 private Q_SLOTS:
     void lookup_data();
     void lookup();
-    void pickingOrEnterShowsNothing();
+    void pickShowsTheStartAndAnswersNothing();
+    void answersWrapAtSpacesOnly();
     void layout_data();
     void layout();
     void oneWindowOfEachKind_data();
@@ -54,45 +60,63 @@ Lookup open(Harness &h, const QString &window)
             child<QLabel>(w, "Label1")};
 }
 
-void type(const Lookup &w, const QString &text)
-{
-    w.Combo1->lineEdit()->selectAll();
-    QTest::keyClicks(w.Combo1->lineEdit(), text);
-}
-
 } // namespace
 
 void tst_HelpWindows::lookup_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QStringList>("typed"); // "Answer!" is pressed after each
+    QTest::addColumn<QString>("press");     // how: "click" it, "enter" in the field first, "tab" to it and Enter
     QTest::addColumn<int>("row");           // whose text the label shows at the end; -1: empty
-    QTest::newRow("prompt") << "frmHow" << QStringList{} << -1;
-    QTest::newRow("typed exactly") << "frmHow" << QStringList{"What's my Username and Pass?"} << 3;
+    QTest::newRow("prompt") << "frmHow" << QStringList{} << "click" << -1;
+    QTest::newRow("typed exactly") << "frmHow" << QStringList{"What's my Username and Pass?"} << "click" << 3;
     QTest::newRow("lower case keeps the answer")
-        << "frmHow" << QStringList{"How do I chat?", "how do i chat?"} << 2;
-    QTest::newRow("trailing space") << "frmHow" << QStringList{"How do I connect? "} << -1;
-    QTest::newRow("last answer names the mail address")
-        << "frmHow" << QStringList{"I have a question, Where can I send it?"} << 5;
-    QTest::newRow("command prompt") << "frmChatCom" << QStringList{} << -1;
-    QTest::newRow("last command") << "frmChatCom" << QStringList{"/unban <USER>"} << 17;
-    QTest::newRow("whole string only") << "frmChatCom" << QStringList{"/who <CHANNEL>"} << 7;
-    QTest::newRow("capitals match nothing") << "frmChatCom" << QStringList{"/dnd <TEXT>", "/DND <TEXT>"} << 6;
-    QTest::newRow("no placeholder") << "frmChatCom" << QStringList{"/whois"} << -1;
-    QTest::newRow("markup stays text") << "frmChatCom" << QStringList{"/me <TEXT>"} << 11;
+        << "frmHow" << QStringList{"How do I chat?", "how do i chat?"} << "click" << 2;
+    QTest::newRow("trailing space") << "frmHow" << QStringList{"How do I connect? "} << "tab" << -1;
+    QTest::newRow("Enter on the focused button")
+        << "frmHow" << QStringList{"I have a question, Where can I send it?"} << "tab" << 5;
+    QTest::newRow("command prompt") << "frmChatCom" << QStringList{} << "tab" << -1;
+    QTest::newRow("last command") << "frmChatCom" << QStringList{"/unban <USER>"} << "click" << 17;
+    QTest::newRow("whole string only") << "frmChatCom" << QStringList{"/who <CHANNEL>"} << "click" << 7;
+    QTest::newRow("capitals match nothing")
+        << "frmChatCom" << QStringList{"/dnd <TEXT>", "/DND <TEXT>"} << "click" << 6;
+    QTest::newRow("no placeholder, nothing completed") << "frmChatCom" << QStringList{"/whois"} << "click" << -1;
+    QTest::newRow("Enter in the field changes nothing")
+        << "frmChatCom" << QStringList{"/whoami", "/WHOAMI"} << "enter" << 1;
+    QTest::newRow("markup stays text") << "frmChatCom" << QStringList{"/me <TEXT>"} << "click" << 11;
 }
 
+// Typed, clicked and pressed as a person does, on the shown, active window:
+// the field keeps exactly what was typed, and the lookup uses it as typed.
 void tst_HelpWindows::lookup()
 {
     QFETCH(QString, window);
     QFETCH(QStringList, typed);
+    QFETCH(QString, press);
     QFETCH(int, row);
     Harness h;
     const Lookup w = open(h, window);
-    w.Command1->click();
+    QVERIFY(QTest::qWaitForWindowActive(w.window));
+    QCOMPARE(QApplication::focusWidget(), w.Combo1);
+    QWindow *keys = w.window->windowHandle();
+    auto answer = [&] {
+        if (press == u"tab") {
+            QTest::keyClick(keys, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), w.Command1);
+            QTest::keyClick(keys, Qt::Key_Return);
+        } else {
+            if (press == u"enter")
+                QTest::keyClick(keys, Qt::Key_Return);
+            QTest::mouseClick(w.Command1, Qt::LeftButton);
+        }
+    };
+    answer();
     for (const QString &text : typed) {
-        type(w, text);
-        w.Command1->click();
+        QTest::mouseClick(w.Combo1->lineEdit(), Qt::LeftButton);
+        QTest::keyClick(keys, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), text);
+        answer();
+        QCOMPARE(w.Combo1->currentText(), text);
     }
     const LookupTable &table = tableOf(window);
     const QString expected = row < 0 ? QString() : table.lookup(table.keys().at(row));
@@ -101,23 +125,42 @@ void tst_HelpWindows::lookup()
     QCOMPARE(w.Combo1->count(), table.keys().size()); // the list is never changed
 }
 
-void tst_HelpWindows::pickingOrEnterShowsNothing()
+// A pick from the list fills the field, showing its start, and answers nothing.
+void tst_HelpWindows::pickShowsTheStartAndAnswersNothing()
 {
     Harness h;
     const Lookup w = open(h, QStringLiteral("frmHow"));
     QVERIFY(QTest::qWaitForWindowActive(w.window));
-    QCOMPARE(QApplication::focusWidget(), w.Combo1);
-    w.Combo1->setCurrentIndex(2); // as a pick from the list does
-    QCOMPARE(w.Combo1->currentText(), QStringLiteral("How do I chat?"));
+    QTest::keyClick(w.window->windowHandle(), Qt::Key_Down, Qt::AltModifier);
+    QVERIFY(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
+    for (int i = 0; i < 6; ++i)
+        QTest::keyClick(w.Combo1->view(), Qt::Key_Down);
+    QTest::keyClick(w.Combo1->view(), Qt::Key_Return);
+    QVERIFY(QTest::qWaitFor([] { return QApplication::activePopupWidget() == nullptr; }));
+    QCOMPARE(w.Combo1->currentText(), QStringLiteral("I have a question, Where can I send it?"));
+    QCOMPARE(w.Combo1->lineEdit()->cursorPosition(), 0);
     QCOMPARE(w.Label1->text(), QString());
-    // Enter neither answers nor adds what was typed to the list.
-    type(w, QStringLiteral("How do I log in?"));
-    QTest::keyClick(w.Combo1->lineEdit(), Qt::Key_Return);
-    QCOMPARE(w.Label1->text(), QString());
-    QCOMPARE(w.Combo1->count(), 6);
-    QVERIFY(!w.Command1->isDefault() && !w.Command1->autoDefault());
-    QTest::keyClick(w.Combo1->lineEdit(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), w.Command1);
+}
+
+// The answers wrap at spaces only: a chat command is never torn apart.
+void tst_HelpWindows::answersWrapAtSpacesOnly()
+{
+    Harness h;
+    for (const QString &window : {QStringLiteral("frmHow"), QStringLiteral("frmChatCom")}) {
+        const Lookup w = open(h, window);
+        QVERIFY(qobject_cast<WordWrapLabel *>(w.Label1));
+        const QFontMetrics metrics(w.Label1->font());
+        const int width = w.Label1->contentsRect().width();
+        const LookupTable &table = tableOf(window);
+        for (const QString &key : table.keys()) {
+            const QString text = table.lookup(key);
+            const QStringList lines = WordWrapLabel::wrap(text, metrics, width);
+            QCOMPARE(lines.join(u' '), text);
+            for (const QString &line : lines)
+                QVERIFY2(metrics.horizontalAdvance(line) <= width || !line.contains(u' '), qPrintable(line));
+            QVERIFY(lines.size() * metrics.lineSpacing() <= w.Label1->contentsRect().height());
+        }
+    }
 }
 
 void tst_HelpWindows::layout_data()
@@ -158,6 +201,9 @@ void tst_HelpWindows::layout()
         parts = {lookup.Combo1, lookup.Command1, lookup.Label1};
         QCOMPARE(lookup.Combo1->palette().color(QPalette::Text), QColor(255, 0, 0));
         QCOMPARE(lookup.Label1->palette().color(QPalette::WindowText), QColor(0, 192, 0));
+        // The list's scroll bar keeps the platform's colours, or its thumb vanishes.
+        const QPalette bar = lookup.Combo1->view()->verticalScrollBar()->palette();
+        QCOMPARE(bar.color(QPalette::Button), QApplication::palette().color(QPalette::Button));
     }
     QVERIFY(w);
     QCOMPARE(w->windowTitle(), title);
@@ -194,8 +240,11 @@ void tst_HelpWindows::oneWindowOfEachKind()
     const QString answer = first.Label1->text();
     QVERIFY(!answer.isEmpty());
 
-    // Again while open: the same window, in front, its content kept.
+    // Again while open, even minimised by a window manager that offers it: the
+    // same window, restored and in front, its content kept.
+    first.window->showMinimized();
     h.form->menuAction(item)->trigger();
+    QVERIFY(!first.window->isMinimized());
     QCOMPARE(open(h, name).window, first.window);
     QCOMPARE(first.Label1->text(), answer);
     QCOMPARE(QApplication::topLevelWidgets().count(first.window), 1);
@@ -240,7 +289,7 @@ void tst_HelpWindows::aboutWindow()
         QVERIFY(text->text().contains(QStringLiteral("with \"The Cleaner2.03\" With")));
         QCOMPARE(child<QGroupBox>(about, "Frame1")->title(), QStringLiteral("ABOUT"));
         QCOMPARE(close->text(), QStringLiteral("Close"));
-        QVERIFY(!close->autoDefault());
+        QVERIFY(!close->isDefault());
 
         QTest::mouseClick(link, Qt::LeftButton);
         QCOMPARE(h.opened.size(), round + 1);
@@ -284,6 +333,19 @@ void tst_HelpWindows::contactNotices()
     QCOMPARE(h.notices[0].title, title);
     QCOMPARE(h.notices[0].text, text);
     QCOMPARE(h.notices[0].icon == ContactNotice::Icon::Warning, warning);
+
+    // The box the program shows: plain text, and each line whole, unwrapped.
+    const std::unique_ptr<QMessageBox> box = h.notices[0].makeBox(h.form);
+    box->show();
+    QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+    QCOMPARE(box->icon(), warning ? QMessageBox::Warning : QMessageBox::Information);
+    QCOMPARE(box->textFormat(), Qt::PlainText);
+    const QLabel *label = child<QLabel>(box.get(), "qt_msgbox_label");
+    const QStringList lines = label->text().split(u'\n');
+    QCOMPARE(lines.join(QStringLiteral("\r\n")), text);
+    for (const QString &line : lines)
+        QVERIFY2(label->fontMetrics().horizontalAdvance(line) <= label->contentsRect().width(), qPrintable(line));
+    box->close();
 }
 
 // Closing the main window drops the connection but not the program while a

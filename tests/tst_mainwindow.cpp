@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QWindow>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -22,7 +23,8 @@ private Q_SLOTS:
     void layout();
     void startsAsDesigned();
     void focusLaterSelectsNothing();
-    void enterSendsAndCtrlEnterBreaksTheLine();
+    void keyboard_data();
+    void keyboard();
     void loginSendsThePreambleOnly();
     void sendSendsEchoesAndClears();
     void echoGoesToTheCaret();
@@ -75,7 +77,7 @@ void tst_MainWindow::layout()
     QCOMPARE(control->geometry(), pixels);
     if (auto *button = qobject_cast<QPushButton *>(control)) {
         QCOMPARE(button->text(), caption);
-        QVERIFY(!button->isDefault());
+        QCOMPARE(button->isDefault(), name == u"cmdSend"); // drawn as the default button
     } else if (auto *line = qobject_cast<QLineEdit *>(control)) {
         QCOMPARE(line->text(), caption);
     } else if (auto *label = qobject_cast<QLabel *>(control)) {
@@ -85,6 +87,12 @@ void tst_MainWindow::layout()
     }
     if (text.isValid())
         QCOMPARE(control->palette().color(QPalette::Text), text);
+    if (auto *area = qobject_cast<QAbstractScrollArea *>(control)) {
+        // The scroll bar keeps the platform's colours, or its thumb vanishes.
+        const QPalette bar = area->verticalScrollBar()->palette();
+        for (const auto role : {QPalette::Button, QPalette::Window, QPalette::WindowText})
+            QCOMPARE(bar.color(role), QApplication::palette().color(role));
+    }
     if (background.isValid()) {
         const auto role = qobject_cast<QLabel *>(control) ? QPalette::Window : QPalette::Base;
         QCOMPARE(control->palette().color(role), background);
@@ -130,6 +138,11 @@ void tst_MainWindow::startsAsDesigned()
     QTest::keyClick(h.csHyperlink1, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), h.Text1);
 
+    // No minimise button, no task-bar entry: a window manager that minimises
+    // the window anyway gets it back at once.
+    f.showMinimized();
+    QVERIFY(QTest::qWaitFor([&] { return !f.isMinimized() && f.isVisible(); }));
+
     // Typed at once, text goes in front of the initial text.
     QTest::keyClicks(h.Text1, QStringLiteral("hi "));
     QCOMPARE(h.Text1->text(), QStringLiteral("hi ") + initialInput);
@@ -151,33 +164,66 @@ void tst_MainWindow::focusLaterSelectsNothing()
     QVERIFY(!h.Text1->hasSelectedText());
 }
 
-void tst_MainWindow::enterSendsAndCtrlEnterBreaksTheLine()
+void tst_MainWindow::keyboard_data()
 {
+    QTest::addColumn<int>("tabs"); // Tab presses from the input line
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("connected");
+    QTest::addColumn<QString>("effect");
+    const int none = Qt::NoModifier;
+    QTest::newRow("Enter in the input line") << 0 << int(Qt::Key_Return) << none << true << "send";
+    QTest::newRow("keypad Enter in the input line") << 0 << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true << "send";
+    QTest::newRow("Enter on SEND") << 1 << int(Qt::Key_Return) << none << true << "send";
+    QTest::newRow("Space on SEND") << 1 << int(Qt::Key_Space) << none << true << "send";
+    QTest::newRow("Enter in the transcript") << 2 << int(Qt::Key_Return) << none << true << "send";
+    QTest::newRow("Ctrl+Enter in the transcript") << 2 << int(Qt::Key_Return) << int(Qt::ControlModifier) << true << "break";
+    QTest::newRow("Enter on CONNECT") << 3 << int(Qt::Key_Return) << none << false << "connect";
+    QTest::newRow("Enter on LOGIN") << 4 << int(Qt::Key_Return) << none << true << "login";
+    QTest::newRow("Enter on LOG OFF") << 5 << int(Qt::Key_Return) << none << true << "log off";
+    QTest::newRow("Enter on EXIT") << 6 << int(Qt::Key_Return) << none << true << "exit";
+    QTest::newRow("Enter in the input line after SEND had the focus") << 8 << int(Qt::Key_Return) << none << true << "send";
+    QTest::newRow("Space on the link") << 7 << int(Qt::Key_Space) << none << false << "link";
+}
+
+// Real key presses on the shown, active window: they go where the focus is.
+void tst_MainWindow::keyboard()
+{
+    QFETCH(int, tabs);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, connected);
+    QFETCH(QString, effect);
     Harness h;
-    QVERIFY(h.connect());
-    QSignalSpy clicks(h.cmdSend, &QPushButton::clicked);
-
-    h.Text1->setText(QStringLiteral("one"));
-    QTest::keyClick(h.Text1, Qt::Key_Return);
-    h.Text1->setText(QStringLiteral("two"));
-    QTest::keyClick(h.Text1, Qt::Key_Enter, Qt::KeypadModifier);
-    h.Text1->setText(QStringLiteral("three"));
-    QTest::keyClick(h.Text2, Qt::Key_Return);
-    QCOMPARE(clicks.size(), 3);
-    QVERIFY(h.gateway.waitForReceived(17));
-    QCOMPARE(h.gateway.received(), QByteArray("one\r\ntwo\r\nthree\r\n"));
-
-    // Ctrl+Enter breaks the transcript's line where the caret is; nothing goes out.
+    QVERIFY(!connected || h.connect());
+    QVERIFY(QTest::qWaitForWindowActive(h.form));
+    QWindow *window = h.form->windowHandle();
+    h.Text1->setText(QStringLiteral("line"));
+    for (int i = 0; i < tabs; ++i)
+        QTest::keyClick(window, Qt::Key_Tab);
     QTextCursor caret = h.Text2->textCursor();
-    caret.movePosition(QTextCursor::End);
+    caret.setPosition(2);
     h.Text2->setTextCursor(caret);
-    QTest::keyClicks(h.Text2, QStringLiteral("ab"));
-    QTest::keyClick(h.Text2, Qt::Key_Left);
-    QTest::keyClick(h.Text2, Qt::Key_Return, Qt::ControlModifier);
-    QCOMPARE(clicks.size(), 3);
-    QCOMPARE(h.shown(), QStringLiteral("one\ntwo\nthree\n") + banner + QStringLiteral("a\nb"));
-    QTest::qWait(50);
-    QCOMPARE(h.gateway.received().size(), 17);
+    QTest::keyClick(window, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+
+    const QByteArray preamble("\x03\x04\r\n\r\n", 6);
+    const QByteArray expected = effect == u"send" ? "line\r\n" : effect == u"login" ? preamble : "";
+    if (!expected.isEmpty())
+        QVERIFY(h.gateway.waitForReceived(expected.size()));
+    if (effect == u"connect")
+        QVERIFY(h.gateway.waitForConnections(1));
+    QTest::qWait(20);
+    QCOMPARE(h.gateway.received(), expected);
+    QCOMPARE(h.Text1->text(), effect == u"send" ? QString() : QStringLiteral("line"));
+    const QString transcript = effect == u"send" ? QStringLiteral("\t\tline\n") + banner.mid(2)
+                             : effect == u"break" ? QStringLiteral("\t\t\n") + banner.mid(2)
+                             : effect == u"log off" ? notice
+                             : banner;
+    QCOMPARE(h.shown(), transcript);
+    QCOMPARE(h.ended, effect == u"exit" ? 1 : 0);
+    QCOMPARE(h.opened.size(), effect == u"link" ? 1 : 0);
+    QVERIFY(h.errors.isEmpty());
+    QVERIFY(h.cmdSend->isDefault());
 }
 
 void tst_MainWindow::loginSendsThePreambleOnly()
@@ -370,6 +416,14 @@ void tst_MainWindow::connectEndpoints()
 void tst_MainWindow::linkOpensTheMakersSite()
 {
     Harness h;
+    // Tabbed to, it shows the focus.
+    QVERIFY(QTest::qWaitForWindowActive(h.form));
+    const QImage unfocused = h.csHyperlink1->grab().toImage();
+    h.Text1->setFocus(); // the link is last in the tab order
+    QTest::keyClick(h.form->windowHandle(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), h.csHyperlink1);
+    QVERIFY(h.csHyperlink1->grab().toImage() != unfocused);
+
     QTest::mouseClick(h.csHyperlink1, Qt::LeftButton);
     QCOMPARE(h.opened, QList<QUrl>{QUrl(QStringLiteral("http://www.ombrix.example/"))});
     // The caption is shown whole, even in a stand-in font.

@@ -19,7 +19,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMenuBar>
-#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
@@ -83,10 +82,8 @@ MainWindow::MainWindow(Seams seams, QWidget *parent)
     m_transcriptView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_transcriptView->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_transcriptView->setTabChangesFocus(true);
-    m_transcriptView->installEventFilter(this);
     m_transcriptView->setAccessibleName(tr("Transcript"));
-    m_transcript = new Transcript(m_transcriptView->document(), this);
-    m_transcriptView->setTranscript(m_transcript);
+    m_transcript = m_transcriptView->transcript();
     m_transcript->replace(u"\t\t****WELCOME TO VANTOR CHAT****\r\n");
     m_transcriptView->moveCursor(QTextCursor::Start);
 
@@ -121,9 +118,10 @@ MainWindow::MainWindow(Seams seams, QWidget *parent)
             [this](const QString &sentence) { m_seams.reportError(this, sentence); });
 
     // SEND is the default button; Qt routes Enter to a default button only in
-    // dialogs, so Enter in the input line presses it here, and in the
-    // transcript through eventFilter(). A focused button takes Enter itself.
+    // dialogs, so Enter in the input line and in the transcript press it here.
+    // A focused button takes Enter itself.
     connect(m_inputLine, &QLineEdit::returnPressed, m_sendButton, &QPushButton::click);
+    connect(m_transcriptView, &TranscriptView::enterPressed, m_sendButton, &QPushButton::click);
     connect(m_sendButton, &QPushButton::clicked, this, &MainWindow::cmdSend_Click);
     connect(m_connectButton, &QPushButton::clicked, this, &MainWindow::cmdConnect_Click);
     connect(m_loginButton, &QPushButton::clicked, this, &MainWindow::cmdLogin_Click);
@@ -221,9 +219,7 @@ void MainWindow::cmdSend_Click()
     const QByteArray line = WireText::toWire(m_inputLine->text()) + "\r\n";
     if (!m_connection->sendData(line))
         return;
-    QTextCursor caret = m_transcriptView->textCursor();
-    m_transcript->insert(caret, WireText::fromWire(line));
-    m_transcriptView->setTextCursor(caret);
+    m_transcriptView->insertAtCaret(WireText::fromWire(line));
     m_inputLine->clear();
 }
 
@@ -241,24 +237,5 @@ void MainWindow::cmdExit_Click()
 
 void MainWindow::Winsock1_DataArrival(qint64)
 {
-    m_transcript->append(WireText::fromWire(m_connection->getData()));
-    m_transcriptView->moveCursor(QTextCursor::End);
-}
-
-bool MainWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_transcriptView && event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            if (key->modifiers() & Qt::ControlModifier) {
-                QTextCursor caret = m_transcriptView->textCursor();
-                m_transcript->insert(caret, u"\n");
-                m_transcriptView->setTextCursor(caret);
-            } else {
-                m_sendButton->click();
-            }
-            return true;
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
+    m_transcriptView->receive(WireText::fromWire(m_connection->getData()));
 }

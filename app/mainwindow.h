@@ -31,9 +31,6 @@ public:
     // A menu's or menu item's action, by its name ("mnuFile", "mnuAway", ...).
     QAction *menuAction(const QString &name) const { return m_menu.value(name); }
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void Form_Load();
     void buildMenus();

@@ -1,24 +1,46 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QPlainTextEdit>
 
 class Transcript;
 
-// The transcript's text box. What it copies or drags (Ctrl+C, its context
-// menu) is the transcript's own text, as Edit > Copy gives it: long lines
-// whole and every character kept, where the box itself would break long lines
-// where they are shown broken and turn no-break spaces into spaces.
+// The transcript's text box. Every text that goes into it goes through the
+// transcript, which keeps track of its lines: received text at the end,
+// echoes at the caret, pastes and drops, and Ctrl+Enter's line break. What it
+// copies or drags (Ctrl+C, its context menu) is the transcript's own text, as
+// Edit > Copy gives it: long lines whole and every character kept. Selecting
+// by line (a triple-click, the line-wise keys) takes one line as it was
+// received or typed, however the transcript groups lines into blocks.
 class TranscriptView : public QPlainTextEdit
 {
     Q_OBJECT
 public:
-    using QPlainTextEdit::QPlainTextEdit;
+    explicit TranscriptView(QWidget *parent = nullptr);
 
-    void setTranscript(Transcript *transcript) { m_transcript = transcript; }
+    Transcript *transcript() const { return m_transcript; }
+
+    // Received text, at the end; the caret follows it, so the newest text is
+    // in view.
+    void receive(QStringView text);
+    // Text at the caret, replacing the selection; the caret ends after it.
+    void insertAtCaret(QStringView text);
+
+Q_SIGNALS:
+    // Enter without Ctrl, which the window passes to its default button.
+    void enterPressed();
 
 protected:
     QMimeData *createMimeDataFromSelection() const override;
+    void insertFromMimeData(const QMimeData *source) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
-    Transcript *m_transcript = nullptr;
+    bool lineWiseKey(QKeyEvent *event);
+
+    Transcript *m_transcript;
+    QElapsedTimer m_sinceDoubleClick;
+    QPoint m_doubleClickAt;
 };

@@ -9,13 +9,18 @@
 
 namespace {
 
-// A block that carries on the line of the block before it.
-constexpr int Continuation = 1;
-constexpr int Line = -1; // QTextBlock's own default state
+// A block's state: how the block ends.
+constexpr int EndsInLineBreak = -1; // QTextBlock's own default
+constexpr int EndsInDisplayBreak = 1;
 
-bool isContinuation(const QTextBlock &block)
+bool endsInDisplayBreak(const QTextBlock &block)
 {
-    return block.userState() == Continuation;
+    return block.userState() == EndsInDisplayBreak;
+}
+
+bool isLineBreak(QChar c)
+{
+    return c == u'\r' || c == u'\n' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
 }
 
 } // namespace
@@ -27,40 +32,32 @@ Transcript::Transcript(QTextDocument *document, QObject *parent)
     // The undo history would otherwise grow without bound. The document's own
     // maximumBlockCount is not used: it lays out every line it removes.
     m_document->setUndoRedoEnabled(false);
-    // A CR only swallows the LF that follows it if nothing came between them.
-    // The document reports changes only once it has a layout.
-    m_document->documentLayout();
-    connect(m_document, &QTextDocument::contentsChange, this, [this] {
-        if (!m_editing)
-            m_crPending = false;
-    });
 }
 
 void Transcript::append(QStringView text)
 {
     if (text.isEmpty())
         return;
-    if (m_crPending && text.startsWith(u'\n'))
+    const bool crBefore = m_crPending;
+    m_crPending = text.endsWith(u'\r');
+    if (crBefore && text.startsWith(u'\n'))
         text = text.mid(1);
-    m_crPending = false;
     if (text.isEmpty())
         return;
     QTextCursor cursor(m_document);
     cursor.movePosition(QTextCursor::End);
     insert(cursor, text);
-    m_crPending = text.endsWith(u'\r');
     trim();
 }
 
 void Transcript::insert(QTextCursor &cursor, QStringView text)
 {
-    QScopedValueRollback guard(m_editing, true);
-    m_crPending = false; // append() sets it again where it still holds
     cursor.beginEditBlock();
     cursor.removeSelectedText();
 
     // Where the cursor stands: its column in its line, and how full its group is.
-    const QString blockText = cursor.block().text();
+    const QTextBlock block = cursor.block();
+    const QString blockText = block.text();
     const qsizetype inBlock = cursor.positionInBlock();
     qsizetype column =
         inBlock == 0 ? 0 : inBlock - 1 - blockText.lastIndexOf(QChar::LineSeparator, inBlock - 1);
@@ -68,21 +65,20 @@ void Transcript::insert(QTextCursor &cursor, QStringView text)
     qsizetype groupLineCount = blockText.count(QChar::LineSeparator) + 1;
 
     // One string for the whole text, so that the document takes it in one
-    // edit; breaks[i] says whether block break i is one made for a long line.
+    // edit; breaks[i] says whether block break i is one made for display.
     QString out;
     out.reserve(text.size() + text.size() / maxLineLength + 1);
     std::vector<bool> breaks;
-    bool anyContinuation = false;
-    auto newBlock = [&](bool continuation) {
+    qsizetype lineStart = 0; // where the shown line that is being filled starts in `out`
+    auto newBlock = [&](bool forDisplay) {
         out.append(u'\n');
-        breaks.push_back(continuation);
-        anyContinuation |= continuation;
+        breaks.push_back(forDisplay);
         groupLength = 0;
         groupLineCount = 1;
     };
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
-        if (c == u'\r' || c == u'\n') {
+        if (isLineBreak(c)) {
             if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
                 ++i;
             if (groupLength >= groupCharacters || groupLineCount >= groupLines) {
@@ -93,11 +89,24 @@ void Transcript::insert(QTextCursor &cursor, QStringView text)
                 ++groupLineCount;
             }
             column = 0;
+            lineStart = out.size();
             continue;
         }
         if (column >= maxLineLength) {
-            newBlock(true);
-            column = 0;
+            // Break after the line's last space, where wrapping would break it.
+            const qsizetype found = QStringView(out).mid(lineStart).lastIndexOf(u' ');
+            const qsizetype space = found < 0 ? -1 : lineStart + found;
+            if (space >= 0 && space + 1 < out.size()) {
+                out.insert(space + 1, u'\n');
+                breaks.push_back(true);
+                lineStart = space + 2;
+                column = groupLength = out.size() - lineStart;
+                groupLineCount = 1;
+            } else {
+                newBlock(true);
+                column = 0;
+                lineStart = out.size();
+            }
         }
         out.append(c);
         ++column;
@@ -105,26 +114,34 @@ void Transcript::insert(QTextCursor &cursor, QStringView text)
     }
 
     const int start = cursor.position();
-    const int firstState = cursor.block().userState();
+    const int endState = block.userState();
     cursor.insertText(out);
-    // Splitting a block may leave its state on either half; put each where it belongs.
-    if (anyContinuation || firstState == Continuation) {
-        QTextBlock block = m_document->findBlock(start);
-        block.setUserState(firstState);
-        for (const bool continuation : breaks) {
-            block = block.next();
-            block.setUserState(continuation ? Continuation : Line);
+    // Splitting a block leaves its state on the first half; each new end gets
+    // its own mark, and the last half keeps the old block's end.
+    if (!breaks.empty()) {
+        QTextBlock split = m_document->findBlock(start);
+        for (const bool forDisplay : breaks) {
+            split.setUserState(forDisplay ? EndsInDisplayBreak : EndsInLineBreak);
+            split = split.next();
         }
+        split.setUserState(endState);
     }
     cursor.endEditBlock();
 }
 
-void Transcript::replace(QStringView text)
+void Transcript::clear()
 {
     QTextCursor cursor(m_document);
     cursor.select(QTextCursor::Document);
+    cursor.removeSelectedText();
+    m_document->firstBlock().setUserState(EndsInLineBreak);
+}
+
+void Transcript::replace(QStringView text)
+{
+    clear();
+    QTextCursor cursor(m_document);
     insert(cursor, text);
-    m_document->firstBlock().setUserState(Line);
     m_crPending = false;
 }
 
@@ -139,17 +156,48 @@ QString Transcript::text(int from, int to) const
     if (from >= to)
         return out;
     out.reserve(to - from);
-    for (QTextBlock block = m_document->findBlock(from); block.isValid() && block.position() <= to;
+    for (QTextBlock block = m_document->findBlock(from); block.isValid() && block.position() < to;
          block = block.next()) {
-        if (block.position() > from && !isContinuation(block))
-            out.append(u'\n');
+        const int end = block.position() + block.length() - 1; // where its break stands
         const int begin = qMax(from, block.position()) - block.position();
-        const int end = qMin(to, block.position() + block.length() - 1) - block.position();
-        if (end > begin)
-            out.append(QStringView(block.text()).mid(begin, end - begin));
+        out.append(QStringView(block.text()).mid(begin, qMin(to, end) - block.position() - begin));
+        if (end < to && !endsInDisplayBreak(block))
+            out.append(u'\n');
     }
     out.replace(QChar::LineSeparator, u'\n');
     return out;
+}
+
+int Transcript::lineStart(int position) const
+{
+    QTextBlock block = m_document->findBlock(position);
+    int inBlock = position - block.position();
+    while (true) {
+        const qsizetype separator = inBlock > 0 ? block.text().lastIndexOf(QChar::LineSeparator, inBlock - 1) : -1;
+        if (separator >= 0)
+            return block.position() + int(separator) + 1;
+        const QTextBlock previous = block.previous();
+        if (!previous.isValid() || !endsInDisplayBreak(previous))
+            return block.position();
+        block = previous;
+        inBlock = block.length() - 1;
+    }
+}
+
+int Transcript::lineEnd(int position) const
+{
+    QTextBlock block = m_document->findBlock(position);
+    int inBlock = position - block.position();
+    while (true) {
+        const qsizetype separator = block.text().indexOf(QChar::LineSeparator, inBlock);
+        if (separator >= 0)
+            return block.position() + int(separator);
+        const QTextBlock next = block.next();
+        if (!next.isValid() || !endsInDisplayBreak(block))
+            return block.position() + block.length() - 1;
+        block = next;
+        inBlock = 0;
+    }
 }
 
 void Transcript::trim()
@@ -164,7 +212,6 @@ void Transcript::trim()
     const QTextBlock keep = m_document->findBlock(characters - keptCharacters).next();
     if (!keep.isValid())
         return;
-    QScopedValueRollback guard(m_editing, true);
     QTextCursor cursor(m_document);
     cursor.setPosition(keep.position(), QTextCursor::KeepAnchor);
     cursor.removeSelectedText();

@@ -8,18 +8,28 @@ class QTextCursor;
 class QTextDocument;
 
 // Keeps the transcript's text in the window's document: received text is
-// appended at the end, sent lines are inserted at a caret. These rules hold:
+// appended at the end, typed, pasted and sent text is inserted at a caret.
+// These rules hold:
 //  - CR LF, a lone CR and a lone LF are each one line break, also when a CR
-//    ends one read and its LF starts the next;
+//    ends one read and its LF starts the next, whatever was done to the text
+//    in between: the pairing belongs to the received stream;
 //  - nothing else is converted: markup and control characters stay as sent;
-//  - a line longer than maxLineLength is shown on further lines, so that one
-//    endless line does not cost layout time quadratic in its length; text()
-//    still gives it whole;
+//  - a line longer than maxLineLength is shown on further lines, broken after
+//    its last space before the limit where it has one, so that one endless
+//    line does not cost layout time quadratic in its length; text() still
+//    gives it whole;
 //  - past maxCharacters the oldest lines go, down to keptCharacters.
 //
 // The document's costs are per block (one paragraph), so line breaks inside a
 // group of short lines are U+2028 line separators, and a group becomes a new
 // block once it holds groupCharacters characters or groupLines lines.
+//
+// Every block says of its own end whether that break is a line break or one
+// made only for display (the line goes on in the next block). The mark
+// belongs to the block's end, so no edit can lose it: removing text across
+// blocks keeps the last block's end, and Qt keeps the last block's state with
+// it; every text that splits a block comes through insert(), which marks each
+// new end.
 class Transcript : public QObject
 {
     Q_OBJECT
@@ -37,19 +47,27 @@ public:
     // Received text, at the end of the transcript.
     void append(QStringView text);
     // Text at the cursor, replacing its selection; the cursor ends after it.
+    // CR LF, CR, LF and the Unicode line and paragraph separators are each a
+    // line break.
     void insert(QTextCursor &cursor, QStringView text);
-    // The whole transcript becomes the text.
+    // Empties the transcript; the received stream goes on.
+    void clear();
+    // The whole transcript becomes the text, and the received stream starts
+    // afresh, as on a new connection.
     void replace(QStringView text);
 
     // The transcript as its lines were received or typed, "\n" between lines.
     QString text() const;
     // The same for the characters between two document positions.
     QString text(int from, int to) const;
+    // The document positions where the line around a position starts and ends
+    // (before its line break), across breaks made only for display.
+    int lineStart(int position) const;
+    int lineEnd(int position) const;
 
 private:
     void trim();
 
     QTextDocument *m_document;
-    bool m_crPending = false; // the last append ended in a CR that made a line break
-    bool m_editing = false;
+    bool m_crPending = false; // the received stream's last character is a CR
 };

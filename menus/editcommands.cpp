@@ -44,5 +44,5 @@ void EditCommands::clearClipboard()
 
 void EditCommands::clearScreen()
 {
-    m_transcript->replace(u"");
+    m_transcript->clear();
 }

@@ -1,18 +1,64 @@
 #pragma once
 
+#include "wiretext.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QByteArray>
 #include <QString>
 
-// The transcript's rules for received bytes, written out plainly: every byte
-// is the character with its code, and CR LF, a lone CR and a lone LF are each
-// one line break. The property test and the fuzzer hold the transcript to it.
+// The transcript's rules written out plainly, for the property tests and the
+// fuzzer: a plain string that takes the same operations as the transcript.
+// Received text keeps every character, and CR LF, a lone CR and a lone LF are
+// each one line break, also when the CR and its LF come in different reads
+// with anything done to the text in between. Inserted text keeps every
+// character but its line breaks: CR LF, CR, LF, U+2028 and U+2029 are each one.
+struct TranscriptModel
+{
+    QString text;
+    bool crPending = false; // the received stream's last character is a CR
+
+    void receive(QStringView received)
+    {
+        for (const QChar c : received) {
+            const bool swallowed = crPending && c == u'\n';
+            crPending = c == u'\r';
+            if (!swallowed)
+                text += c == u'\r' ? QChar(u'\n') : c;
+        }
+    }
+    static QString inserted(QStringView typed)
+    {
+        QString out;
+        for (qsizetype i = 0; i < typed.size(); ++i) {
+            const QChar c = typed[i];
+            if (c == u'\r' && i + 1 < typed.size() && typed[i + 1] == u'\n')
+                continue; // the LF makes the break
+            const bool lineBreak = c == u'\r' || c == u'\n' || c == QChar::LineSeparator
+                || c == QChar::ParagraphSeparator;
+            out += lineBreak ? QChar(u'\n') : c;
+        }
+        return out;
+    }
+    // Characters from..to replaced by a typed, pasted or sent text.
+    void insert(qsizetype from, qsizetype to, QStringView typed)
+    {
+        text.replace(from, to - from, inserted(typed));
+    }
+    void clear() { text.clear(); }
+    // A new connection: the stream starts afresh.
+    void replace(QStringView notice)
+    {
+        text = inserted(notice);
+        crPending = false;
+    }
+};
+
+// What a received stream of bytes shows.
 inline QString expectedText(const QByteArray &bytes)
 {
-    QString text = QString::fromLatin1(bytes);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    return text;
+    TranscriptModel model;
+    model.receive(WireText::fromWire(bytes));
+    return model.text;
 }
 
 // A layout that lays out nothing, for checks of the text alone: the real

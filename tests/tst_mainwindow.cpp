@@ -382,9 +382,10 @@ void tst_MainWindow::everyByteIsShown()
         all.append(char(b));
     QVERIFY(h.serve(all));
     // The line breaks become breaks; every other byte is one character.
-    QString expected = QString::fromLatin1(all);
+    QString expected = WireText::fromWire(all);
     expected.replace(u'\r', u'\n');
     QCOMPARE(h.shown(), notice + expected);
+    QVERIFY(h.shown().contains(QStringLiteral("\u20ac\u0081\u201a")));
 }
 
 void tst_MainWindow::typedCharacterWithoutAByteEchoesWhatWasSent()
@@ -393,11 +394,11 @@ void tst_MainWindow::typedCharacterWithoutAByteEchoesWhatWasSent()
     QVERIFY(h.connect());
     h.Disconnect->click();
     QVERIFY(h.connect());
-    h.Text1->setText(QStringLiteral("caf\u00e9 \u20ac\U0001F600!"));
+    h.Text1->setText(QStringLiteral("caf\u00e9 \u20ac\u0100\U0001F600!"));
     h.cmdSend->click();
-    QVERIFY(h.gateway.waitForReceived(10));
-    QCOMPARE(h.gateway.received(), QByteArray("caf\xe9 ?" "?!\r\n"));
-    QCOMPARE(h.shown(), QStringLiteral("caf\u00e9 ?" "?!\n") + notice);
+    QVERIFY(h.gateway.waitForReceived(11));
+    QCOMPARE(h.gateway.received(), QByteArray("caf\xe9 \x80?" "?!\r\n"));
+    QCOMPARE(h.shown(), QStringLiteral("caf\u00e9 \u20ac?" "?!\n") + notice);
 }
 
 void tst_MainWindow::connectEndpoints()

@@ -1,5 +1,10 @@
 #include "transcript.h"
+#include "transcriptrules.h"
+#include "transcriptview.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QRandomGenerator>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -32,16 +37,14 @@ private Q_SLOTS:
     void lineBreaks();
     void splitAnywhereShowsTheSame_data();
     void splitAnywhereShowsTheSame();
-    void crSwallowsOnlyTheLfThatFollowsIt();
     void textIsNeverInterpreted();
+    void longLineIsShownOnMoreLinesButKeptWhole_data();
     void longLineIsShownOnMoreLinesButKeptWhole();
     void longLineByteByByte();
-    void textOfARangeJoinsContinuations();
-    void insertAtCaretReplacesSelection();
-    void insertIntoAContinuationKeepsTheLine();
     void chatLinesAreGroupedAndBounded();
     void oldestLinesGoPastTheCharacterBound();
-    void replaceStartsAfresh();
+    void editsKeepEveryLine();
+    void selectingByLineTakesOneLine();
 };
 
 void tst_Transcript::lineBreaks_data()
@@ -95,28 +98,6 @@ void tst_Transcript::splitAnywhereShowsTheSame()
     }
 }
 
-// A CR ending one read and an LF starting the next are one break, but only
-// if nothing was written in between.
-void tst_Transcript::crSwallowsOnlyTheLfThatFollowsIt()
-{
-    Document document;
-    Transcript transcript(&document);
-    transcript.append(u"a\r");
-    QTextCursor end(&document);
-    end.movePosition(QTextCursor::End);
-    transcript.insert(end, u"me\r\n");
-    transcript.append(u"\nb");
-    QCOMPARE(shown(document), QStringLiteral("a\nme\n\nb"));
-
-    // Typing by the user between the two reads counts as well.
-    transcript.append(u"c\r");
-    QTextCursor typing(&document);
-    typing.movePosition(QTextCursor::End);
-    typing.insertText(QStringLiteral("x"));
-    transcript.append(u"\nd");
-    QCOMPARE(shown(document), QStringLiteral("a\nme\n\nbc\nx\nd"));
-}
-
 void tst_Transcript::textIsNeverInterpreted()
 {
     Document document;
@@ -128,17 +109,37 @@ void tst_Transcript::textIsNeverInterpreted()
     QCOMPARE(shown(document), raw);
 }
 
+void tst_Transcript::longLineIsShownOnMoreLinesButKeptWhole_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("longestWord");
+    QTest::newRow("no space") << QString(Transcript::maxLineLength * 5 + 7, u'x') << 0;
+    QString words;
+    for (int i = 0; words.size() < Transcript::maxLineLength * 5; ++i)
+        words += QString(1 + i % 13, QChar(u'a' + i % 26)) + u' ';
+    QTest::newRow("words") << words << 13;
+}
+
+// Shown on lines of at most maxLineLength characters, broken after the last
+// space before the limit where there is one; the transcript keeps it whole.
 void tst_Transcript::longLineIsShownOnMoreLinesButKeptWhole()
 {
+    QFETCH(QString, line);
+    QFETCH(int, longestWord);
     Document document;
     Transcript transcript(&document);
-    const QString line(Transcript::maxLineLength * 5 + 7, u'x');
     transcript.append(QStringLiteral("before\r\n") + line + QStringLiteral("\r\nafter"));
     QCOMPARE(transcript.text(), QStringLiteral("before\n") + line + QStringLiteral("\nafter"));
     QVERIFY(document.blockCount() >= 6);
     for (QTextBlock block = document.firstBlock(); block.isValid(); block = block.next()) {
-        for (const QString &shownLine : block.text().split(QChar::LineSeparator))
+        for (const QString &shownLine : block.text().split(QChar::LineSeparator)) {
             QVERIFY(shownLine.size() <= Transcript::maxLineLength);
+            if (longestWord > 0 && block.next().isValid() && block.next().text() != QStringLiteral("after")
+                && shownLine != QStringLiteral("before")) {
+                QVERIFY2(shownLine.endsWith(u' '), qPrintable(shownLine.right(20)));
+                QVERIFY(shownLine.size() > Transcript::maxLineLength - longestWord - 1);
+            }
+        }
     }
 }
 
@@ -154,49 +155,6 @@ void tst_Transcript::longLineByteByByte()
     transcript.append(u"\r\n");
     QCOMPARE(transcript.text(), line + u'\n');
     QCOMPARE(document.blockCount(), 3 + 1);
-}
-
-void tst_Transcript::textOfARangeJoinsContinuations()
-{
-    Document document;
-    Transcript transcript(&document);
-    const QString line(Transcript::maxLineLength + 10, u'y');
-    transcript.append(QStringLiteral("ab\r\n") + line + QStringLiteral("\r\ncd"));
-    // From "b" through the long line's break to "c".
-    const int from = 1;
-    const int to = document.characterCount() - 2;
-    QCOMPARE(transcript.text(from, to), QStringLiteral("b\n") + line + QStringLiteral("\nc"));
-    QCOMPARE(transcript.text(2, 3), QStringLiteral("\n"));
-    QCOMPARE(transcript.text(3, 3), QString());
-}
-
-void tst_Transcript::insertAtCaretReplacesSelection()
-{
-    Document document;
-    Transcript transcript(&document);
-    transcript.append(u"hello world\r\n");
-    QTextCursor caret(&document);
-    caret.setPosition(6);
-    caret.setPosition(11, QTextCursor::KeepAnchor);
-    transcript.insert(caret, u"there\r\n");
-    QCOMPARE(shown(document), QStringLiteral("hello there\n\n"));
-    QCOMPARE(caret.position(), 12); // after "hello there" and its line break
-    QVERIFY(!caret.hasSelection());
-}
-
-void tst_Transcript::insertIntoAContinuationKeepsTheLine()
-{
-    Document document;
-    Transcript transcript(&document);
-    const QString line(Transcript::maxLineLength * 2, u'z');
-    transcript.append(line);
-    // Into the middle of the second (continuation) block.
-    QTextCursor caret(&document);
-    caret.setPosition(Transcript::maxLineLength + 1 + 5);
-    transcript.insert(caret, u"!");
-    QString expected = line;
-    expected.insert(Transcript::maxLineLength + 5, u'!');
-    QCOMPARE(transcript.text(), expected);
 }
 
 // Short lines share a block; days of chat stay, and a flood of empty lines
@@ -239,14 +197,138 @@ void tst_Transcript::oldestLinesGoPastTheCharacterBound()
     QVERIFY(document.lastBlock().previous().text().startsWith(QString::number(lines - 1)));
 }
 
-void tst_Transcript::replaceStartsAfresh()
+// A property over random sequences of what the server and the user do, with
+// a fixed seed, each step checked against the same operations on a plain
+// string: receives cut anywhere (long lines, a CR and its LF in different
+// reads), typing, Backspace and Delete, Cut, Copy and Paste, Ctrl+Enter, a
+// sent line's echo, Clear Screen and LOG OFF, over random selections. The
+// clipboard gets exactly the lines as received or typed.
+void tst_Transcript::editsKeepEveryLine()
 {
-    Document document;
-    Transcript transcript(&document);
-    transcript.append(QString(Transcript::maxLineLength * 2, u'q') + u'\r');
-    transcript.replace(u"[notice]");
-    transcript.append(u"\nnext");
-    QCOMPARE(transcript.text(), QStringLiteral("[notice]\nnext"));
+    QRandomGenerator random(1252);
+    TranscriptView view;
+    view.resize(500, 300);
+    view.show();
+    Transcript &transcript = *view.transcript();
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    auto someText = [&](int length, bool breaks) {
+        static const char16_t pool[] = u"abc xyz\t<>&\u00a0\u20ac\u2019";
+        QString text;
+        for (int i = 0; i < length; ++i) {
+            if (breaks && random.bounded(8) == 0) {
+                static const QString kinds[] = {QStringLiteral("\r\n"), QStringLiteral("\r"), QStringLiteral("\n")};
+                text += kinds[random.bounded(3)];
+            } else {
+                text += QChar(pool[random.bounded(int(std::size(pool)) - 1)]);
+            }
+        }
+        return text;
+    };
+    for (int sequence = 0; sequence < 150; ++sequence) {
+        TranscriptModel model;
+        transcript.replace(u"");
+        for (int step = 0; step < 40; ++step) {
+            const int characters = view.document()->characterCount() - 1;
+            QTextCursor cursor = view.textCursor();
+            const int a = random.bounded(characters + 1);
+            const int b = random.bounded(2) ? a : random.bounded(characters + 1);
+            cursor.setPosition(a);
+            cursor.setPosition(b, QTextCursor::KeepAnchor);
+            view.setTextCursor(cursor);
+            // Where the selection stands in the lines as received or typed.
+            const qsizetype from = transcript.text(0, qMin(a, b)).size();
+            const qsizetype to = transcript.text(0, qMax(a, b)).size();
+            const int op = random.bounded(12);
+            if (op < 4) { // a receive, in one to three reads
+                QString received = random.bounded(6) == 0
+                    ? someText(Transcript::maxLineLength + random.bounded(5000), false)
+                    : someText(random.bounded(120), true);
+                if (random.bounded(3) == 0)
+                    received.prepend(u'\n');
+                if (random.bounded(3) == 0)
+                    received.append(u'\r');
+                model.receive(received);
+                for (qsizetype at = 0; at < received.size();) {
+                    const qsizetype n = random.bounded(1, int(received.size() - at) + 1);
+                    view.receive(QStringView(received).mid(at, n));
+                    at += n;
+                }
+                if (!received.isEmpty())
+                    QCOMPARE(view.textCursor().position(), view.document()->characterCount() - 1);
+            } else if (op == 4) {
+                QString typed = someText(random.bounded(1, 6), false);
+                typed.removeIf([](QChar c) { return c.unicode() < 0x20 || c.unicode() > 0x7e; }); // keys
+                if (typed.isEmpty())
+                    typed = QStringLiteral("k");
+                QTest::keyClicks(&view, typed);
+                model.insert(from, to, typed);
+            } else if (op == 5) {
+                QTest::keyClick(&view, Qt::Key_Backspace);
+                if (from < to || from > 0) {
+                    const qsizetype gone = from < to ? from : transcript.text(0, qMax(0, a - 1)).size();
+                    model.insert(gone, to, u"");
+                }
+            } else if (op == 6) {
+                QTest::keyClick(&view, Qt::Key_Delete);
+                const qsizetype end = from < to ? to : transcript.text(0, qMin(characters, a + 1)).size();
+                model.insert(from, end, u"");
+            } else if (op == 7) {
+                QTest::keyClick(&view, Qt::Key_X, Qt::ControlModifier);
+                if (from < to)
+                    QCOMPARE(clipboard->text(), model.text.mid(from, to - from));
+                model.insert(from, to, u"");
+            } else if (op == 8) {
+                const QString pasted = someText(random.bounded(60), true)
+                    + (random.bounded(4) == 0 ? QStringLiteral("\u2029z") : QString());
+                clipboard->setText(pasted);
+                QTest::keyClick(&view, Qt::Key_V, Qt::ControlModifier);
+                model.insert(from, to, pasted);
+            } else if (op == 9) {
+                QTest::keyClick(&view, Qt::Key_Return, Qt::ControlModifier);
+                model.insert(from, to, u"\n");
+            } else if (op == 10) {
+                const QString echo = someText(random.bounded(30), false) + QStringLiteral("\r\n");
+                view.insertAtCaret(echo);
+                model.insert(from, to, echo);
+            } else if (random.bounded(2)) {
+                transcript.clear(); // Clear Screen: the stream goes on
+                model.clear();
+            } else {
+                transcript.replace(u"[notice]"); // LOG OFF
+                model.replace(u"[notice]");
+            }
+            if (transcript.text() != model.text)
+                QFAIL(qPrintable(QStringLiteral("sequence %1, step %2, operation %3").arg(sequence).arg(step).arg(op)));
+            QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
+            if (from < to && op != 7 && op < 11 && view.textCursor().hasSelection())
+                QCOMPARE(clipboard->text(), transcript.text(view.textCursor().selectionStart(), view.textCursor().selectionEnd()));
+        }
+    }
+}
+
+// A triple-click selects the line under the mouse, however many lines the
+// transcript keeps in one block.
+void tst_Transcript::selectingByLineTakesOneLine()
+{
+    TranscriptView view;
+    view.resize(500, 300);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QString received;
+    for (int i = 0; i < 40; ++i)
+        received += QStringLiteral("line %1\r\n").arg(i);
+    view.receive(received);
+    QVERIFY(view.document()->blockCount() < 10); // lines share blocks
+    QTextCursor line(view.document());
+    line.setPosition(received.indexOf(QStringLiteral("line 20")) - 20 + 3);
+    view.setTextCursor(line);
+    view.ensureCursorVisible();
+    const QPoint at = view.cursorRect().center();
+    QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, at);
+    const QTextCursor selected = view.textCursor();
+    QCOMPARE(view.transcript()->text(selected.selectionStart(), selected.selectionEnd()),
+             QStringLiteral("line 20\n"));
 }
 
 QTEST_MAIN(tst_Transcript)

@@ -1,5 +1,6 @@
 #include "wiretext.h"
 
+#include <QSet>
 #include <QTest>
 
 class tst_WireText : public QObject
@@ -18,8 +19,15 @@ void tst_WireText::everyByteRoundTrips()
         all.append(char(b));
     const QString text = WireText::fromWire(all);
     QCOMPARE(text.size(), 256); // NUL does not end the text
-    for (int b = 0; b < 256; ++b)
-        QCOMPARE(text.at(b).unicode(), ushort(b));
+    // Windows-1252: ISO 8859-1 but for 0x80-0x9F, where the five bytes it
+    // leaves undefined keep their codes.
+    for (int b = 0; b < 256; ++b) {
+        if (b < 0x80 || b >= 0xA0 || b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D)
+            QCOMPARE(text.at(b).unicode(), ushort(b));
+        else
+            QVERIFY2(text.at(b).unicode() > 0xFF, qPrintable(QString::number(b, 16)));
+    }
+    QCOMPARE(QSet<QChar>(text.begin(), text.end()).size(), 256); // no two bytes alike
     QCOMPARE(WireText::toWire(text), all);
 }
 
@@ -29,7 +37,12 @@ void tst_WireText::toWire_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("ascii") << QStringLiteral("/whois BILLY") << QByteArray("/whois BILLY");
     QTest::newRow("latin-1 letters") << QStringLiteral("caf\u00e9 \u00ff") << QByteArray("caf\xe9 \xff");
-    QTest::newRow("euro sign") << QStringLiteral("5\u20ac") << QByteArray("5?");
+    QTest::newRow("typographic marks") << QStringLiteral("5\u20ac \u2026 \u2018\u2019 \u201c\u201d \u0153\u2122")
+                                       << QByteArray("5\x80 \x85 \x91\x92 \x93\x94 \x9c\x99");
+    QTest::newRow("undefined bytes keep their codes") << QStringLiteral("\u0081\u008d\u008f\u0090\u009d")
+                                                      << QByteArray("\x81\x8d\x8f\x90\x9d");
+    QTest::newRow("C1 controls the set lacks") << QStringLiteral("\u0080\u0085\u0099") << QByteArray("???");
+    QTest::newRow("outside the set") << QStringLiteral("\u0100\u03a9\u4e2d") << QByteArray("???");
     QTest::newRow("surrogate pair is one character")
         << QStringLiteral("a\U0001F600b") << QByteArray("a?b");
     QTest::newRow("lone surrogate") << QString(QChar(0xD800)) << QByteArray("?");

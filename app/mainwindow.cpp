@@ -114,6 +114,11 @@ MainWindow::MainWindow(Seams seams, QWidget *parent)
     m_connection = new ChatConnection(this);
     m_connection->setObjectName(QStringLiteral("Winsock1"));
     connect(m_connection, &ChatConnection::dataArrival, this, &MainWindow::Winsock1_DataArrival);
+    connect(m_transcriptView, &TranscriptView::roomForMore, this,
+            [this] {
+                if (m_connection->bytesAvailable() > 0)
+                    Winsock1_DataArrival(m_connection->bytesAvailable());
+            });
     connect(m_connection, &ChatConnection::refused, this,
             [this](const QString &sentence) { m_seams.reportError(this, sentence); });
 
@@ -219,6 +224,7 @@ void MainWindow::cmdSend_Click()
     const QByteArray line = WireText::toWire(m_inputLine->text()) + "\r\n";
     if (!m_connection->sendData(line))
         return;
+    m_transcriptView->showWaiting();
     m_transcriptView->insertAtCaret(WireText::fromWire(line));
     m_inputLine->clear();
 }
@@ -226,6 +232,7 @@ void MainWindow::cmdSend_Click()
 void MainWindow::Disconnect_Click()
 {
     m_connection->close();
+    m_transcriptView->dropWaiting();
     m_transcript->replace(u"[YOUR CONNECTION HAS BEEN TERMINATED BY THE BUTTON ON THE LEFT, hehehe]");
     m_transcriptView->moveCursor(QTextCursor::Start);
 }
@@ -237,5 +244,8 @@ void MainWindow::cmdExit_Click()
 
 void MainWindow::Winsock1_DataArrival(qint64)
 {
-    m_transcriptView->receive(WireText::fromWire(m_connection->getData()));
+    // While the transcript has text waiting to be shown, what arrives waits at
+    // the socket; roomForMore() brings it in.
+    if (m_transcriptView->hasRoom())
+        m_transcriptView->receive(WireText::fromWire(m_connection->getData()));
 }

@@ -11,12 +11,78 @@ TranscriptView::TranscriptView(QWidget *parent)
     : QPlainTextEdit(parent)
     , m_transcript(new Transcript(document(), this))
 {
+    m_stepper.setSingleShot(true);
+    m_stepper.setInterval(0);
+    connect(&m_stepper, &QTimer::timeout, this, &TranscriptView::step);
 }
 
 void TranscriptView::receive(QStringView text)
 {
-    m_transcript->append(text);
+    m_waiting.append(text);
+    // A little that arrives while nothing waits is shown at once; more waits
+    // for the next step, so that reading the socket stays short.
+    if (m_stepper.isActive())
+        return;
+    if (waiting() <= minStepCharacters)
+        showForAStep();
+    else
+        m_stepper.start();
+}
+
+void TranscriptView::step()
+{
+    const bool wasFull = !hasRoom();
+    showForAStep();
+    if (wasFull && hasRoom())
+        Q_EMIT roomForMore();
+}
+
+void TranscriptView::showForAStep()
+{
+    // One piece, sized from how long the last one took: the document's cost
+    // is per edit and per character, so one edit a step is the cheapest.
+    QElapsedTimer clock;
+    clock.start();
+    showPiece(qMin(m_stepCharacters, waiting()));
     moveCursor(QTextCursor::End);
+    const double taken = qMax<qint64>(clock.nsecsElapsed(), 1) / 1e6;
+    const double scale = qMin(stepMilliseconds / taken, 1.5); // grows slowly: costs vary
+    m_stepCharacters = qBound<qsizetype>(minStepCharacters, qsizetype(m_stepCharacters * scale), roomCharacters);
+    if (waiting() > 0)
+        m_stepper.start();
+}
+
+void TranscriptView::showPiece(qsizetype characters)
+{
+    m_transcript->append(QStringView(m_waiting).mid(m_waitingFrom, characters));
+    m_waitingFrom += characters;
+    // What was shown goes, once it is the larger part.
+    if (m_waitingFrom * 2 >= m_waiting.size()) {
+        m_waiting.remove(0, m_waitingFrom);
+        m_waitingFrom = 0;
+    }
+}
+
+void TranscriptView::showWaiting()
+{
+    const bool wasFull = !hasRoom();
+    if (waiting() > 0) {
+        showPiece(waiting());
+        moveCursor(QTextCursor::End);
+    }
+    m_stepper.stop();
+    if (wasFull)
+        Q_EMIT roomForMore();
+}
+
+void TranscriptView::dropWaiting()
+{
+    const bool wasFull = !hasRoom();
+    m_waiting.clear();
+    m_waitingFrom = 0;
+    m_stepper.stop();
+    if (wasFull)
+        Q_EMIT roomForMore();
 }
 
 void TranscriptView::insertAtCaret(QStringView text)

@@ -59,6 +59,11 @@ QByteArray ChatConnection::getData()
     return bytes;
 }
 
+qint64 ChatConnection::bytesAvailable() const
+{
+    return m_socket->bytesAvailable();
+}
+
 void ChatConnection::close()
 {
     {

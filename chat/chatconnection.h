@@ -42,6 +42,8 @@ public:
     bool connectToHost(const QString &host, quint16 port);
     bool sendData(const QByteArray &bytes);
     QByteArray getData();
+    // Bytes waiting for getData().
+    qint64 bytesAvailable() const;
     // Never refused: closing a closed connection is no error.
     void close();
 

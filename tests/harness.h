@@ -5,6 +5,7 @@
 #include "openwindows.h"
 #include "transcript.h"
 #include "chatconnection.h"
+#include "transcriptview.h"
 #include "wiretext.h"
 
 #include <QApplication>
@@ -55,6 +56,7 @@ struct Harness
     // The main window's controls, found by their design names.
     QLineEdit *Text1;
     QPlainTextEdit *Text2;
+    TranscriptView *view; // Text2 itself
     QPushButton *cmdSend;
     QPushButton *cmdConnect;
     QPushButton *cmdLogin;
@@ -75,6 +77,7 @@ struct Harness
         form = new MainWindow(seams);
         Text1 = child<QLineEdit>(form, "Text1");
         Text2 = child<QPlainTextEdit>(form, "Text2");
+        view = child<TranscriptView>(form, "Text2");
         cmdSend = child<QPushButton>(form, "cmdSend");
         cmdConnect = child<QPushButton>(form, "cmdConnect");
         cmdLogin = child<QPushButton>(form, "cmdLogin");
@@ -92,12 +95,18 @@ struct Harness
         return gateway.waitForConnections(gateway.connections() + 1)
             && QTest::qWaitFor([&] { return Winsock1->state() == ChatConnection::State::Connected; });
     }
-    // Sends bytes from the server and waits until the window has taken them.
+    // Sends bytes from the server and waits until the window has shown them.
     bool serve(const QByteArray &bytes)
     {
         const quint64 target = Winsock1->bytesReceived() + quint64(bytes.size());
         gateway.send(bytes);
-        return QTest::qWaitFor([&] { return Winsock1->bytesReceived() >= target; });
+        return showsAll(target);
+    }
+    // Waits until the window has taken this many bytes in all, and shown them.
+    bool showsAll(quint64 bytes, int timeoutMs = 5000)
+    {
+        return QTest::qWaitFor([&] { return Winsock1->bytesReceived() >= bytes && view->isShowingAll(); },
+                               timeoutMs);
     }
     QString shown() const { return form->transcript()->text(); }
     int caret() const { return Text2->textCursor().position(); }

@@ -73,7 +73,7 @@ void tst_Faults::serverClosesRightAfterItsLastBytes()
     h.gateway.send(sent);
     h.gateway.closeClient();
     QVERIFY(reach(h, ChatConnection::State::Closing));
-    QVERIFY(QTest::qWaitFor([&] { return h.Winsock1->bytesReceived() == quint64(sent.size()); }, 20000));
+    QVERIFY(h.showsAll(quint64(sent.size()), 20000));
     QVERIFY(h.shown().endsWith(QStringLiteral("> line\nthe very last bytes")));
     QVERIFY(h.errors.isEmpty());
     QVERIFY(chatsNormally(h));
@@ -157,7 +157,7 @@ void tst_Faults::typingAndSendingWhileDataFloodsIn()
     QVERIFY(h.gateway.waitForReceived(expected.size(), 20000));
     QCOMPARE(h.gateway.received(), expected);
     const quint64 total = quint64(flood.size()) * 100;
-    QVERIFY(QTest::qWaitFor([&] { return h.Winsock1->bytesReceived() == total; }, 60000));
+    QVERIFY(h.showsAll(total, 60000));
     QVERIFY(h.Text2->document()->characterCount() <= Transcript::maxCharacters);
     QVERIFY(h.shown().endsWith(QStringLiteral("buy gold %1\n").arg(flood.count('\n') - 1)));
     QVERIFY(h.errors.isEmpty());

@@ -253,6 +253,7 @@ void tst_Transcript::editsKeepEveryLine()
                     view.receive(QStringView(received).mid(at, n));
                     at += n;
                 }
+                QVERIFY(QTest::qWaitFor([&] { return view.isShowingAll(); }));
                 if (!received.isEmpty())
                     QCOMPARE(view.textCursor().position(), view.document()->characterCount() - 1);
             } else if (op == 4) {
@@ -318,6 +319,7 @@ void tst_Transcript::selectingByLineTakesOneLine()
     for (int i = 0; i < 40; ++i)
         received += QStringLiteral("line %1\r\n").arg(i);
     view.receive(received);
+    QVERIFY(QTest::qWaitFor([&] { return view.isShowingAll(); }));
     QVERIFY(view.document()->blockCount() < 10); // lines share blocks
     QTextCursor line(view.document());
     line.setPosition(received.indexOf(QStringLiteral("line 20")) - 20 + 3);

@@ -1,3 +1,4 @@
+#include "commandline.h"
 #include "mainwindow.h"
 #include "openwindows.h"
 #include "version.h"
@@ -7,6 +8,20 @@
 
 int main(int argc, char *argv[])
 {
+    // Before the application object, which needs a display: --help and
+    // --version work in any terminal.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    switch (CommandLine::parse(arguments)) {
+    case CommandLine::Outcome::Done:
+        return 0;
+    case CommandLine::Outcome::Wrong:
+        return 2;
+    case CommandLine::Outcome::Run:
+        break;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral(VANTOR_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(VANTOR_APP_ID));

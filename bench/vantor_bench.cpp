@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ombrix <ombrix@ombrix.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Floods the real main window over loopback and reports, for each stream:
 // throughput from first byte to last byte shown, the event loop's longest and
 // 99th-percentile gap (between two runs of a 1 ms timer), peak memory, and the

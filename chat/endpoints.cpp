@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ombrix <ombrix@ombrix.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "endpoints.h"
 
 Endpoints Endpoints::production()

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ombrix <ombrix@ombrix.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target for the transcript: bytes from the server, cut into reads
 // wherever the fuzzer likes, through the 8-bit conversion into the
 // transcript, mixed with the user's edits over any selection (typing, pasting

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ombrix <ombrix@ombrix.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a hostile or broken server may send: nothing crashes, and nothing it
 // sent is lost or changed beyond the transcript's documented rules.
 #include "harness.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ombrix <ombrix@ombrix.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program under faults of the network and of its user: after each, a
 // fresh connection still chats normally.
 #include "harness.h"

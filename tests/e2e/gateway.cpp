@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ombrix <ombrix@ombrix.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A chat gateway for the end-to-end test, on 127.0.0.1 only. It records every
 // byte it receives in a file, answers the login preamble with a greeting and
 // a user-name prompt, and answers the line "hello vantor" with two lines of

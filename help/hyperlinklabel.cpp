@@ -5,10 +5,53 @@
 
 #include "look.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
+
+namespace {
+
+// A label is static text to a screen reader; this one is a link it can follow.
+class AccessibleLink : public QAccessibleWidget
+{
+public:
+    explicit AccessibleLink(HyperlinkLabel *link)
+        : QAccessibleWidget(link, QAccessible::Link)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        auto *link = static_cast<HyperlinkLabel *>(widget());
+        switch (t) {
+        case QAccessible::Name:
+            return link->accessibleName().isEmpty() ? link->text() : link->accessibleName();
+        case QAccessible::Value:
+            return link->target().toString();
+        default:
+            return QAccessibleWidget::text(t);
+        }
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction())
+            static_cast<HyperlinkLabel *>(widget())->open();
+    }
+};
+
+QAccessibleInterface *accessibleLink(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("HyperlinkLabel") && object && object->isWidgetType())
+        return new AccessibleLink(static_cast<HyperlinkLabel *>(object));
+    return nullptr;
+}
+
+} // namespace
 
 HyperlinkLabel::HyperlinkLabel(const QString &caption, const QUrl &target, UrlOpener opener,
                                QWidget *parent)
@@ -16,6 +59,8 @@ HyperlinkLabel::HyperlinkLabel(const QString &caption, const QUrl &target, UrlOp
     , m_target(target)
     , m_opener(std::move(opener))
 {
+    static const bool registered = (QAccessible::installFactory(accessibleLink), true);
+    Q_UNUSED(registered);
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignCenter);
     setCursor(Qt::PointingHandCursor);

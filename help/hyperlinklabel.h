@@ -13,7 +13,8 @@
 // is a seam: the program opens a browser, tests record the address. Where the
 // designed font is wider than the label (a stand-in font), the caption is
 // shown smaller rather than cut off. With the keyboard focus it draws the
-// style's focus mark around its caption.
+// style's focus mark around its caption. Screen readers meet it as a link
+// with a press action that opens it.
 class HyperlinkLabel : public QLabel
 {
     Q_OBJECT
@@ -23,6 +24,10 @@ public:
     HyperlinkLabel(const QString &caption, const QUrl &target, UrlOpener opener,
                    QWidget *parent = nullptr);
 
+    QUrl target() const { return m_target; }
+    // Opens the target, as a click does.
+    void open();
+
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -30,8 +35,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void open();
-
     QUrl m_target;
     UrlOpener m_opener;
 };

@@ -32,6 +32,11 @@ void TranscriptView::receive(QStringView text)
         m_stepper.start();
 }
 
+bool TranscriptView::isShowingAll() const
+{
+    return waiting() == 0 && !m_transcript->isOverBound();
+}
+
 void TranscriptView::step()
 {
     const bool wasFull = !hasRoom();
@@ -44,6 +49,12 @@ void TranscriptView::showForAStep()
 {
     // One piece, sized from how long the last one took: the document's cost
     // is per edit and per character, so one edit a step is the cheapest.
+    // The oldest lines go in a step of their own.
+    if (m_transcript->isOverBound()) {
+        m_transcript->trim();
+        m_stepper.start();
+        return;
+    }
     QElapsedTimer clock;
     clock.start();
     showPiece(qMin(m_stepCharacters, waiting()));
@@ -51,13 +62,13 @@ void TranscriptView::showForAStep()
     const double taken = qMax<qint64>(clock.nsecsElapsed(), 1) / 1e6;
     const double scale = qMin(stepMilliseconds / taken, 1.5); // grows slowly: costs vary
     m_stepCharacters = qBound<qsizetype>(minStepCharacters, qsizetype(m_stepCharacters * scale), roomCharacters);
-    if (waiting() > 0)
+    if (waiting() > 0 || m_transcript->isOverBound())
         m_stepper.start();
 }
 
 void TranscriptView::showPiece(qsizetype characters)
 {
-    m_transcript->append(QStringView(m_waiting).mid(m_waitingFrom, characters));
+    m_transcript->appendUntrimmed(QStringView(m_waiting).mid(m_waitingFrom, characters));
     m_waitingFrom += characters;
     // What was shown goes, once it is the larger part.
     if (m_waitingFrom * 2 >= m_waiting.size()) {
@@ -71,6 +82,7 @@ void TranscriptView::showWaiting()
     const bool wasFull = !hasRoom();
     if (waiting() > 0) {
         showPiece(waiting());
+        m_transcript->trim();
         moveCursor(QTextCursor::End);
     }
     m_stepper.stop();

@@ -40,7 +40,7 @@ public:
     // it, so the newest text is in view.
     void receive(QStringView text);
     bool hasRoom() const { return waiting() < roomCharacters; }
-    bool isShowingAll() const { return waiting() == 0; }
+    bool isShowingAll() const;
     // Shows what waits at once: before a sent line's echo, so that the echo
     // stands after what arrived before it.
     void showWaiting();

@@ -39,6 +39,12 @@ Transcript::Transcript(QTextDocument *document, QObject *parent)
 
 void Transcript::append(QStringView text)
 {
+    appendUntrimmed(text);
+    trim();
+}
+
+void Transcript::appendUntrimmed(QStringView text)
+{
     if (text.isEmpty())
         return;
     const bool crBefore = m_crPending;
@@ -50,7 +56,6 @@ void Transcript::append(QStringView text)
     QTextCursor cursor(m_document);
     cursor.movePosition(QTextCursor::End);
     insert(cursor, text);
-    trim();
 }
 
 void Transcript::insert(QTextCursor &cursor, QStringView text)
@@ -201,6 +206,11 @@ int Transcript::lineEnd(int position) const
         block = next;
         inBlock = 0;
     }
+}
+
+bool Transcript::isOverBound() const
+{
+    return m_document->characterCount() > maxCharacters;
 }
 
 void Transcript::trim()

@@ -47,8 +47,14 @@ public:
 
     explicit Transcript(QTextDocument *document, QObject *parent = nullptr);
 
-    // Received text, at the end of the transcript.
+    // Received text, at the end of the transcript; past the bound, the oldest
+    // lines go.
     void append(QStringView text);
+    // The same, leaving the oldest lines to a trim() of their own: removing
+    // them compacts the document's whole buffer, which takes a while.
+    void appendUntrimmed(QStringView text);
+    bool isOverBound() const;
+    void trim();
     // Text at the cursor, replacing its selection; the cursor ends after it.
     // CR LF, CR, LF and the Unicode line and paragraph separators are each a
     // line break.
@@ -69,7 +75,6 @@ public:
     int lineEnd(int position) const;
 
 private:
-    void trim();
 
     QTextDocument *m_document;
     bool m_crPending = false; // the received stream's last character is a CR

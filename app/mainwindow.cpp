@@ -86,8 +86,7 @@ MainWindow::MainWindow(Seams seams, QWidget *parent)
     m_transcriptView->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_transcriptView->setTabChangesFocus(true);
     m_transcriptView->setAccessibleName(tr("Transcript"));
-    m_transcript = m_transcriptView->transcript();
-    m_transcript->replace(u"\t\t****WELCOME TO VANTOR CHAT****\r\n");
+    transcript()->replace(u"\t\t****WELCOME TO VANTOR CHAT****\r\n");
     m_transcriptView->moveCursor(QTextCursor::Start);
 
     m_connectButton = makeButton("cmdConnect", QStringLiteral("CONNECT"), Look::twips(50, 360, 1095, 615), client);
@@ -96,7 +95,7 @@ MainWindow::MainWindow(Seams seams, QWidget *parent)
     m_exitButton = makeButton("cmdExit", QStringLiteral("EXIT"), Look::twips(50, 3960, 1095, 615), client);
 
     m_link = new HyperlinkLabel(Contacts::makerDomain(), QUrl(Contacts::makerWebAddress()),
-                                      m_seams.openUrl, client);
+                                m_seams.openUrl, client);
     m_link->setObjectName(QStringLiteral("csHyperlink1"));
     m_link->setGeometry(Look::twips(120, 6000, 975, 255));
     m_link->setAccessibleDescription(Contacts::makerWebAddress());
@@ -136,7 +135,7 @@ MainWindow::MainWindow(Seams seams, QWidget *parent)
     connect(m_logOffButton, &QPushButton::clicked, this, &MainWindow::Disconnect_Click);
     connect(m_exitButton, &QPushButton::clicked, this, &MainWindow::cmdExit_Click);
 
-    m_edit = std::make_unique<EditCommands>(m_transcriptView, m_transcript, QGuiApplication::clipboard());
+    m_edit = std::make_unique<EditCommands>(m_transcriptView, transcript(), QGuiApplication::clipboard());
     buildMenus();
     Look::makeToolWindow(this, Look::twips(0, 0, 9390, 6330).size());
     opened(this);
@@ -151,6 +150,11 @@ QWidget *MainWindow::opened(QWidget *window)
 }
 
 MainWindow::~MainWindow() = default;
+
+Transcript *MainWindow::transcript() const
+{
+    return m_transcriptView->transcript();
+}
 
 void MainWindow::Form_Load()
 {
@@ -236,7 +240,7 @@ void MainWindow::Disconnect_Click()
 {
     m_connection->close();
     m_transcriptView->dropWaiting();
-    m_transcript->replace(u"[YOUR CONNECTION HAS BEEN TERMINATED BY THE BUTTON ON THE LEFT, hehehe]");
+    transcript()->replace(u"[YOUR CONNECTION HAS BEEN TERMINATED BY THE BUTTON ON THE LEFT, hehehe]");
     m_transcriptView->moveCursor(QTextCursor::Start);
 }
 

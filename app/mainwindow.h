@@ -30,7 +30,7 @@ public:
     explicit MainWindow(Seams seams, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    Transcript *transcript() const { return m_transcript; }
+    Transcript *transcript() const;
     // A menu's or menu item's action, by its name ("mnuFile", "mnuAway", ...).
     QAction *menuAction(const QString &name) const { return m_menu.value(name); }
 
@@ -60,7 +60,6 @@ private:
     QPushButton *m_exitButton;
     HyperlinkLabel *m_link;
     ChatConnection *m_connection;
-    Transcript *m_transcript;
     std::unique_ptr<EditCommands> m_edit;
     QHash<QString, QAction *> m_menu;
 

@@ -36,7 +36,7 @@ AboutWindow::AboutWindow(HyperlinkLabel::UrlOpener openUrl)
     Look::setBackground(this, Look::lightGrey);
 
     m_link = new HyperlinkLabel(Contacts::makerWebAddress(), QUrl(Contacts::makerWebAddress()),
-                                      std::move(openUrl), this);
+                            std::move(openUrl), this);
     m_link->setObjectName(QStringLiteral("csHyperlink1"));
     m_link->setGeometry(Look::twips(0, 2520, 5535, 255));
     m_link->setAccessibleDescription(tr("Opens the maker's web site"));

@@ -58,8 +58,7 @@ struct Harness
     QPointer<MainWindow> form;
     // The main window's controls, found by their design names.
     QLineEdit *Text1;
-    QPlainTextEdit *Text2;
-    TranscriptView *view; // Text2 itself
+    TranscriptView *Text2;
     QPushButton *cmdSend;
     QPushButton *cmdConnect;
     QPushButton *cmdLogin;
@@ -79,8 +78,7 @@ struct Harness
         seams.openWindows = &windows;
         form = new MainWindow(seams);
         Text1 = child<QLineEdit>(form, "Text1");
-        Text2 = child<QPlainTextEdit>(form, "Text2");
-        view = child<TranscriptView>(form, "Text2");
+        Text2 = child<TranscriptView>(form, "Text2");
         cmdSend = child<QPushButton>(form, "cmdSend");
         cmdConnect = child<QPushButton>(form, "cmdConnect");
         cmdLogin = child<QPushButton>(form, "cmdLogin");
@@ -108,7 +106,7 @@ struct Harness
     // Waits until the window has taken this many bytes in all, and shown them.
     bool showsAll(quint64 bytes, int timeoutMs = 5000)
     {
-        return QTest::qWaitFor([&] { return Winsock1->bytesReceived() >= bytes && view->isShowingAll(); },
+        return QTest::qWaitFor([&] { return Winsock1->bytesReceived() >= bytes && Text2->isShowingAll(); },
                                timeoutMs);
     }
     QString shown() const { return form->transcript()->text(); }

@@ -4,10 +4,7 @@
 #include "contactnotice.h"
 
 #include "contacts.h"
-
-#include <QFontMetrics>
-#include <QLabel>
-#include <QMessageBox>
+#include "look.h"
 
 ContactNotice ContactNotice::forItem(const QString &item)
 {
@@ -39,18 +36,5 @@ ContactNotice ContactNotice::forItem(const QString &item)
 std::unique_ptr<QMessageBox> ContactNotice::makeBox(QWidget *parent) const
 {
     const auto boxIcon = icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::Information;
-    const QString lines = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    auto box = std::make_unique<QMessageBox>(boxIcon, title, lines, QMessageBox::Ok, parent);
-    box->setTextFormat(Qt::PlainText);
-    // A message box wraps a text wider than about 500 pixels, and Qt breaks a
-    // line after any "/", so an address would be torn in two. Its label is made
-    // wide enough for the longest line instead.
-    if (auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))) {
-        const QFontMetrics metrics(label->font());
-        int widest = 0;
-        for (const QString &line : lines.split(u'\n'))
-            widest = qMax(widest, metrics.horizontalAdvance(line));
-        label->setMinimumWidth(widest + 2 * label->margin() + 2);
-    }
-    return box;
+    return Look::messageBox(boxIcon, title, QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), parent);
 }

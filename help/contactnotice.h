@@ -23,6 +23,6 @@ struct ContactNotice
     // The notice of a menu item (mnuContact, mnuOmbrix, mnuZORVA, mnuGloam).
     static ContactNotice forItem(const QString &item);
 
-    // The notice as a message box with an OK button; no line of it is wrapped.
+    // The notice as the program's message box: an OK button, no line wrapped.
     std::unique_ptr<QMessageBox> makeBox(QWidget *parent) const;
 };

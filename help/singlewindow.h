@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "look.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -21,17 +23,11 @@ public:
     {
     }
 
-    QWidget *window() const { return m_window; }
-
-    QWidget *show()
+    void show()
     {
         if (!m_window)
             m_window = m_factory();
-        m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
-        m_window->show();
-        m_window->raise();
-        m_window->activateWindow();
-        return m_window;
+        Look::bringForward(m_window);
     }
 
 private:

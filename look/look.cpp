@@ -3,12 +3,17 @@
 
 #include "look.h"
 
+#include "keyboardreturn.h"
+
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QLayout>
 #include <QMainWindow>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
 #include <QWidget>
@@ -80,17 +85,43 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         auto *window = static_cast<QWidget *>(watched);
-        if (event->type() == QEvent::WindowStateChange && window->isMinimized()) {
-            QTimer::singleShot(0, window, [window] {
-                window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-                window->show();
-                window->raise();
-                window->activateWindow();
-            });
-        }
+        if (event->type() == QEvent::WindowStateChange && window->isMinimized())
+            QTimer::singleShot(0, window, [window] { bringForward(window); });
         return false;
     }
 };
+
+// A window built on a plain widget would be a nameless "filler" to a screen
+// reader, which does not announce it as a window; it is a window, named by its
+// title.
+QAccessibleInterface *accessibleToolWindow(const QString &className, QObject *object)
+{
+    if (!object || !object->isWidgetType()
+        || className != QLatin1String(object->metaObject()->className())) // the most derived class only
+        return nullptr;
+    auto *widget = static_cast<QWidget *>(object);
+    if (!widget->isWindow() || widget->windowType() != Qt::Tool
+        || object->metaObject()->superClass() != &QWidget::staticMetaObject)
+        return nullptr;
+    return new QAccessibleWidget(widget, QAccessible::Window);
+}
+
+QString iconName(QMessageBox::Icon icon)
+{
+    switch (icon) {
+    case QMessageBox::Warning:
+        return QCoreApplication::translate("Look", "Warning");
+    case QMessageBox::Information:
+        return QCoreApplication::translate("Look", "Information");
+    case QMessageBox::Critical:
+        return QCoreApplication::translate("Look", "Error");
+    case QMessageBox::Question:
+        return QCoreApplication::translate("Look", "Question");
+    case QMessageBox::NoIcon:
+        break;
+    }
+    return {};
+}
 
 } // namespace
 
@@ -161,6 +192,44 @@ void makeToolWindow(QWidget *window, const QSize &clientSize)
     }
     skipTaskbar(window);
     window->installEventFilter(new StayRestored(window));
+    KeyboardReturn::install();
+    static const bool registered = (QAccessible::installFactory(accessibleToolWindow), true);
+    Q_UNUSED(registered);
+}
+
+void bringForward(QWidget *window)
+{
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+std::unique_ptr<QMessageBox> messageBox(QMessageBox::Icon icon, const QString &title,
+                                        const QString &text, QWidget *parent)
+{
+    KeyboardReturn::install();
+    auto box = std::make_unique<QMessageBox>(icon, title, text, QMessageBox::Ok, parent);
+    box->setTextFormat(Qt::PlainText);
+    box->button(QMessageBox::Ok)->setFocus(); // Enter, Space and Escape dismiss it at once
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // A message box wraps a text wider than about 500 pixels, and Qt breaks a
+    // line after any "/", so an address would be torn in two. Its label is made
+    // wide enough for the longest line instead.
+    for (QLabel *label : box->findChildren<QLabel *>()) {
+        if (!label->pixmap().isNull()) {
+            label->setAccessibleName(iconName(icon));
+        } else if (label->text() == text) {
+            label->setFocusPolicy(Qt::StrongFocus); // Tab reaches the text, to select and copy it
+            QWidget::setTabOrder(box->button(QMessageBox::Ok), label);
+            const QFontMetrics metrics(label->font());
+            int widest = 0;
+            for (const QString &line : text.split(u'\n'))
+                widest = qMax(widest, metrics.horizontalAdvance(line));
+            label->setMinimumWidth(widest + 2 * label->margin() + 2);
+        }
+    }
+    return box;
 }
 
 } // namespace Look

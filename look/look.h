@@ -5,7 +5,11 @@
 
 #include <QColor>
 #include <QFont>
+#include <QMessageBox>
 #include <QRect>
+
+#include <functional>
+#include <memory>
 
 class QWidget;
 
@@ -37,8 +41,23 @@ void setColours(QWidget *widget, const QColor &text, const QColor &background);
 
 // A fixed-size tool window of the given client size: small caption, close box
 // only, no task-bar entry. A window manager that minimises it anyway gets it
-// back at once, since nothing could bring it back. Call before the window is
-// first shown.
+// back at once, since nothing could bring it back; when it closes, the window
+// the person came from gets the keyboard back. A screen reader meets it as a
+// window named by its title. Call before the window is first shown.
 void makeToolWindow(QWidget *window, const QSize &clientSize);
+
+// Shows a window in front with the keyboard: restored, raised and activated.
+void bringForward(QWidget *window);
+
+// Says in a modal box why something did not happen. The program shows a
+// messageBox() titled as the parent's window; tests record the sentence.
+using ErrorReporter = std::function<void(QWidget *parent, const QString &sentence)>;
+
+// A modal message box with an OK button. Its text is plain, its lines are
+// never wrapped (a web address stays whole), it can be selected and copied,
+// and a screen reader hears its icon as "Warning" or "Information". When it
+// is dismissed, the window it came from gets the keyboard back.
+std::unique_ptr<QMessageBox> messageBox(QMessageBox::Icon icon, const QString &title,
+                                        const QString &text, QWidget *parent);
 
 } // namespace Look

@@ -21,12 +21,12 @@ bool endsInDisplayBreak(const QTextBlock &block)
     return block.userState() == EndsInDisplayBreak;
 }
 
-bool isLineBreak(QChar c)
+} // namespace
+
+bool Transcript::isLineBreak(QChar c)
 {
     return c == u'\r' || c == u'\n' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
 }
-
-} // namespace
 
 Transcript::Transcript(QTextDocument *document, QObject *parent)
     : QObject(parent)

@@ -47,6 +47,9 @@ public:
 
     explicit Transcript(QTextDocument *document, QObject *parent = nullptr);
 
+    // CR, LF, and the Unicode line and paragraph separators; CR LF is one.
+    static bool isLineBreak(QChar c);
+
     // Received text, at the end of the transcript; past the bound, the oldest
     // lines go.
     void append(QStringView text);

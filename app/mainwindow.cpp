@@ -51,7 +51,7 @@ MainWindow::MainWindow(Seams seams, QWidget *parent)
     , m_seams(std::move(seams))
     , m_howWindow([this] { return opened(new LookupWindow(LookupWindow::frmHow())); })
     , m_chatCommandsWindow([this] { return opened(new LookupWindow(LookupWindow::frmChatCom())); })
-    , m_aboutWindow([this] { return opened(new AboutWindow(m_seams.openUrl)); })
+    , m_aboutWindow([this] { return opened(new AboutWindow(m_seams.openUrl, m_seams.reportError)); })
 {
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -95,7 +95,7 @@ MainWindow::MainWindow(Seams seams, QWidget *parent)
     m_exitButton = makeButton("cmdExit", QStringLiteral("EXIT"), Look::twips(50, 3960, 1095, 615), client);
 
     m_link = new HyperlinkLabel(Contacts::makerDomain(), QUrl(Contacts::makerWebAddress()),
-                                m_seams.openUrl, client);
+                                m_seams.openUrl, m_seams.reportError, client);
     m_link->setObjectName(QStringLiteral("csHyperlink1"));
     m_link->setGeometry(Look::twips(120, 6000, 975, 255));
     m_link->setAccessibleDescription(Contacts::makerWebAddress());

@@ -3,7 +3,7 @@
 
 #include "seams.h"
 
-#include "version.h"
+#include "look.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -14,9 +14,9 @@ Seams Seams::production()
     Seams seams;
     seams.endpoints = Endpoints::production();
     seams.reportError = [](QWidget *parent, const QString &sentence) {
-        QMessageBox::warning(parent, QStringLiteral(VANTOR_CAPTION), sentence);
+        Look::messageBox(QMessageBox::Warning, parent->window()->windowTitle(), sentence, parent)->exec();
     };
-    seams.openUrl = [](const QUrl &url) { QDesktopServices::openUrl(url); };
+    seams.openUrl = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
     seams.showNotice = [](QWidget *parent, const ContactNotice &notice) {
         notice.makeBox(parent)->exec();
     };

@@ -20,8 +20,9 @@ class QWidget;
 struct Seams
 {
     Endpoints endpoints;
-    // Says in a modal box why an operation was refused.
-    std::function<void(QWidget *parent, const QString &sentence)> reportError;
+    // Says in a modal box why an operation was refused, or why a link could
+    // not be opened.
+    Look::ErrorReporter reportError;
     HyperlinkLabel::UrlOpener openUrl;
     // Shows a contact notice as a modal box; returns when it is dismissed.
     std::function<void(QWidget *parent, const ContactNotice &notice)> showNotice;

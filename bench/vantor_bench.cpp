@@ -164,7 +164,7 @@ int runOne(const Stream &stream, bool window)
         seams.reportError = [](QWidget *, const QString &sentence) {
             std::fprintf(stderr, "refused: %s\n", qPrintable(sentence));
         };
-        seams.openUrl = [](const QUrl &) {};
+        seams.openUrl = [](const QUrl &) { return true; };
         seams.endProgram = [] {};
         form = std::make_unique<MainWindow>(seams);
         form->setAttribute(Qt::WA_DeleteOnClose, false);

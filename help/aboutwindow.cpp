@@ -27,7 +27,7 @@ QString AboutWindow::aboutText()
         "is, stopped making her bot. So don't make me do that :). O well till then, cya later!");
 }
 
-AboutWindow::AboutWindow(HyperlinkLabel::UrlOpener openUrl)
+AboutWindow::AboutWindow(HyperlinkLabel::UrlOpener openUrl, Look::ErrorReporter reportError)
 {
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -36,7 +36,7 @@ AboutWindow::AboutWindow(HyperlinkLabel::UrlOpener openUrl)
     Look::setBackground(this, Look::lightGrey);
 
     m_link = new HyperlinkLabel(Contacts::makerWebAddress(), QUrl(Contacts::makerWebAddress()),
-                            std::move(openUrl), this);
+                            std::move(openUrl), std::move(reportError), this);
     m_link->setObjectName(QStringLiteral("csHyperlink1"));
     m_link->setGeometry(Look::twips(0, 2520, 5535, 255));
     m_link->setAccessibleDescription(tr("Opens the maker's web site"));

@@ -17,7 +17,7 @@ class AboutWindow : public QWidget
 {
     Q_OBJECT
 public:
-    explicit AboutWindow(HyperlinkLabel::UrlOpener openUrl);
+    AboutWindow(HyperlinkLabel::UrlOpener openUrl, Look::ErrorReporter reportError);
 
     static QString aboutText();
 

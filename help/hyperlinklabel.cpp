@@ -54,10 +54,11 @@ QAccessibleInterface *accessibleLink(const QString &className, QObject *object)
 } // namespace
 
 HyperlinkLabel::HyperlinkLabel(const QString &caption, const QUrl &target, UrlOpener opener,
-                               QWidget *parent)
+                               Look::ErrorReporter reportError, QWidget *parent)
     : QLabel(caption, parent)
     , m_target(target)
     , m_opener(std::move(opener))
+    , m_reportError(std::move(reportError))
 {
     static const bool registered = (QAccessible::installFactory(accessibleLink), true);
     Q_UNUSED(registered);
@@ -113,6 +114,8 @@ void HyperlinkLabel::paintEvent(QPaintEvent *event)
 
 void HyperlinkLabel::open()
 {
-    if (m_opener)
-        m_opener(m_target);
+    if (!m_opener || m_opener(m_target) || !m_reportError)
+        return;
+    m_reportError(this, tr("No web browser could be started for this address. You can copy it from here:")
+                            + u'\n' + m_target.toString());
 }

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "look.h"
+
 #include <QLabel>
 #include <QUrl>
 
@@ -10,19 +12,21 @@
 
 // A label that shows a caption and hands its target address to an opener when
 // clicked, or when Space or Enter is pressed while it has the focus. The opener
-// is a seam: the program opens a browser, tests record the address. Where the
-// designed font is wider than the label (a stand-in font), the caption is
-// shown smaller rather than cut off. With the keyboard focus it draws the
-// style's focus mark around its caption. Screen readers meet it as a link
-// with a press action that opens it.
+// is a seam: the program opens a browser, tests record the address. Where no
+// browser could be started, it says so in a box that shows the address, for
+// the person to copy. Where the designed font is wider than the label (a
+// stand-in font), the caption is shown smaller rather than cut off. With the
+// keyboard focus it draws the style's focus mark around its caption. Screen
+// readers meet it as a link with a press action that opens it.
 class HyperlinkLabel : public QLabel
 {
     Q_OBJECT
 public:
-    using UrlOpener = std::function<void(const QUrl &)>;
+    // Returns whether a browser was started for the address.
+    using UrlOpener = std::function<bool(const QUrl &)>;
 
     HyperlinkLabel(const QString &caption, const QUrl &target, UrlOpener opener,
-                   QWidget *parent = nullptr);
+                   Look::ErrorReporter reportError, QWidget *parent = nullptr);
 
     QUrl target() const { return m_target; }
     // Opens the target, as a click does.
@@ -37,4 +41,5 @@ protected:
 private:
     QUrl m_target;
     UrlOpener m_opener;
+    Look::ErrorReporter m_reportError;
 };

@@ -51,7 +51,9 @@ struct Harness
 {
     FakeGateway gateway;
     QStringList errors;
+    QStringList errorTitles; // the titles of the windows the errors came from
     QList<QUrl> opened;
+    bool browser = true; // whether a link finds a browser
     QList<ContactNotice> notices;
     int ended = 0;
     OpenWindows windows;
@@ -71,8 +73,14 @@ struct Harness
     {
         Seams seams;
         seams.endpoints = {gateway.address(), QStringLiteral("localhost"), gateway.port()};
-        seams.reportError = [this](QWidget *, const QString &sentence) { errors << sentence; };
-        seams.openUrl = [this](const QUrl &url) { opened << url; };
+        seams.reportError = [this](QWidget *parent, const QString &sentence) {
+            errors << sentence;
+            errorTitles << parent->window()->windowTitle();
+        };
+        seams.openUrl = [this](const QUrl &url) {
+            opened << url;
+            return browser;
+        };
         seams.showNotice = [this](QWidget *, const ContactNotice &notice) { notices << notice; };
         seams.endProgram = [this] { ++ended; };
         seams.openWindows = &windows;

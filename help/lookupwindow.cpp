@@ -59,7 +59,9 @@ LookupWindow::LookupWindow(const Design &design)
     m_answerLabel = new WordWrapLabel(this);
     m_answerLabel->setObjectName(QStringLiteral("Label1"));
     m_answerLabel->setGeometry(design.label);
-    m_answerLabel->setAccessibleName(design.answerName);
+    // A screen reader reads a label's text as its name, and hears of a new
+    // answer as a change of name; an accessible name would hide both.
+    m_answerLabel->setAccessibleDescription(design.answerName);
     Look::setColours(m_answerLabel, QColor(0, 192, 0), Qt::black);
 
     // A picked question longer than the field shows its start, not its end.

@@ -26,7 +26,7 @@ public:
         QString title;
         QString prompt;
         QString entryName;  // what a screen reader calls the combo box
-        QString answerName; // and the label
+        QString answerName; // and the label, whose text it reads as the label's name
         QSize client;  // in pixels, as the other rectangles
         QRect combo;
         QRect button;

@@ -7,6 +7,7 @@
 #include "wordwraplabel.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -256,8 +257,11 @@ void tst_HelpWindows::oneWindowOfEachKind()
     // Closed and opened again, however often: made afresh.
     for (int round = 0; round < 20; ++round) {
         QPointer<QWidget> gone = open(h, name).window;
+        QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == gone; }));
         QVERIFY(gone->close());
         QVERIFY(QTest::qWaitFor([&] { return gone.isNull(); }));
+        // The window it was opened from has the keyboard again.
+        QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == h.form; }));
         QCOMPARE(h.windows.count(), windows - 1);
         const Lookup fresh = open(h, name);
         QCOMPARE(fresh.Combo1->count(), items);
@@ -275,10 +279,13 @@ void tst_HelpWindows::aboutWindow()
     QPointer<QWidget> about;
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     for (int round = 0; round < 3; ++round) {
+        h.form->activateWindow();
+        QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == h.form; }));
         h.form->menuAction(QStringLiteral("mnuAbout"))->trigger();
         h.form->menuAction(QStringLiteral("mnuAbout"))->trigger();
         about = openWindow("Form2");
         QVERIFY(about);
+        QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == about; }));
         auto *text = child<QLabel>(about, "Label1");
         auto *link = child<QLabel>(about, "csHyperlink1");
         auto *close = child<QPushButton>(about, "Command1");
@@ -294,17 +301,27 @@ void tst_HelpWindows::aboutWindow()
         QCOMPARE(close->text(), QStringLiteral("Close"));
         QVERIFY(!close->isDefault());
 
+        // Where no browser starts, a box titled as the window shows the address.
+        h.browser = round != 1;
         QTest::mouseClick(link, Qt::LeftButton);
         QCOMPARE(h.opened.size(), round + 1);
         QCOMPARE(h.opened.last(), QUrl(QStringLiteral("http://www.ombrix.example/")));
+        QCOMPARE(h.errors.size(), round == 0 ? 0 : 1);
+        if (round == 1) {
+            QVERIFY(h.errors[0].endsWith(QStringLiteral("\nhttp://www.ombrix.example/")));
+            QCOMPARE(h.errorTitles[0], QStringLiteral("ABOUT VANTOR CHAT"));
+        }
         QCOMPARE(link->text(), QStringLiteral("http://www.ombrix.example/"));
         QVERIFY(about->isVisible());
 
-        // Close shuts the About window only.
+        // Close shuts the About window only, and the keyboard goes back to
+        // the control that had it.
         close->click();
         QVERIFY(QTest::qWaitFor([&] { return about.isNull(); }));
         QVERIFY(openWindow("frmHow") && openWindow("frmHow")->isVisible());
         QCOMPARE(h.Winsock1->state(), ChatConnection::State::Connected);
+        QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == h.form; }));
+        QCOMPARE(QApplication::focusWidget(), h.Text1);
     }
 }
 
@@ -337,18 +354,30 @@ void tst_HelpWindows::contactNotices()
     QCOMPARE(h.notices[0].text, text);
     QCOMPARE(h.notices[0].icon == ContactNotice::Icon::Warning, warning);
 
-    // The box the program shows: plain text, and each line whole, unwrapped.
+    // The box the program shows: plain text, each line whole and unwrapped,
+    // and an icon a screen reader can tell apart.
+    QVERIFY(QTest::qWaitForWindowActive(h.form));
     const std::unique_ptr<QMessageBox> box = h.notices[0].makeBox(h.form);
     box->show();
-    QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+    QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == box.get(); }));
     QCOMPARE(box->icon(), warning ? QMessageBox::Warning : QMessageBox::Information);
     QCOMPARE(box->textFormat(), Qt::PlainText);
-    const QLabel *label = child<QLabel>(box.get(), "qt_msgbox_label");
-    const QStringList lines = label->text().split(u'\n');
-    QCOMPARE(lines.join(QStringLiteral("\r\n")), text);
-    for (const QString &line : lines)
-        QVERIFY2(label->fontMetrics().horizontalAdvance(line) <= label->contentsRect().width(), qPrintable(line));
-    box->close();
+    const QString lines = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const QList<QLabel *> labels = box->findChildren<QLabel *>();
+    const auto label = std::find_if(labels.begin(), labels.end(), [&](QLabel *l) { return l->text() == lines; });
+    QVERIFY(label != labels.end());
+    for (const QString &line : lines.split(u'\n'))
+        QVERIFY2((*label)->fontMetrics().horizontalAdvance(line) <= (*label)->contentsRect().width(), qPrintable(line));
+    const auto icon = std::find_if(labels.begin(), labels.end(), [](QLabel *l) { return !l->pixmap().isNull(); });
+    QVERIFY(icon != labels.end());
+    QCOMPARE(QAccessible::queryAccessibleInterface(*icon)->text(QAccessible::Name),
+             warning ? QStringLiteral("Warning") : QStringLiteral("Information"));
+
+    // Dismissed, it gives the keyboard back to the control that had it.
+    QTest::keyClick(box->windowHandle(), Qt::Key_Return);
+    QVERIFY(!box->isVisible());
+    QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == h.form; }));
+    QCOMPARE(QApplication::focusWidget(), h.Text1);
 }
 
 // Closing the main window drops the connection but not the program while a

@@ -8,6 +8,7 @@
 #include "chatconnection.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFontInfo>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -174,19 +175,23 @@ void tst_MainWindow::keyboard_data()
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<bool>("connected");
     QTest::addColumn<QString>("effect");
+    QTest::addColumn<QString>("pasted"); // with Ctrl+V into the input line first
+    QTest::addColumn<QString>("shown");  // what the input line then shows and SEND sends
     const int none = Qt::NoModifier;
-    QTest::newRow("Enter in the input line") << 0 << int(Qt::Key_Return) << none << true << "send";
-    QTest::newRow("keypad Enter in the input line") << 0 << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true << "send";
-    QTest::newRow("Enter on SEND") << 1 << int(Qt::Key_Return) << none << true << "send";
-    QTest::newRow("Space on SEND") << 1 << int(Qt::Key_Space) << none << true << "send";
-    QTest::newRow("Enter in the transcript") << 2 << int(Qt::Key_Return) << none << true << "send";
-    QTest::newRow("Ctrl+Enter in the transcript") << 2 << int(Qt::Key_Return) << int(Qt::ControlModifier) << true << "break";
-    QTest::newRow("Enter on CONNECT") << 3 << int(Qt::Key_Return) << none << false << "connect";
-    QTest::newRow("Enter on LOGIN") << 4 << int(Qt::Key_Return) << none << true << "login";
-    QTest::newRow("Enter on LOG OFF") << 5 << int(Qt::Key_Return) << none << true << "log off";
-    QTest::newRow("Enter on EXIT") << 6 << int(Qt::Key_Return) << none << true << "exit";
-    QTest::newRow("Enter in the input line after SEND had the focus") << 8 << int(Qt::Key_Return) << none << true << "send";
-    QTest::newRow("Space on the link") << 7 << int(Qt::Key_Space) << none << false << "link";
+    QTest::newRow("Enter in the input line") << 0 << int(Qt::Key_Return) << none << true << "send" << QString() << QString();
+    QTest::newRow("keypad Enter in the input line") << 0 << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true << "send" << QString() << QString();
+    QTest::newRow("Enter on SEND") << 1 << int(Qt::Key_Return) << none << true << "send" << QString() << QString();
+    QTest::newRow("Space on SEND") << 1 << int(Qt::Key_Space) << none << true << "send" << QString() << QString();
+    QTest::newRow("Enter in the transcript") << 2 << int(Qt::Key_Return) << none << true << "send" << QString() << QString();
+    QTest::newRow("Ctrl+Enter in the transcript") << 2 << int(Qt::Key_Return) << int(Qt::ControlModifier) << true << "break" << QString() << QString();
+    QTest::newRow("Enter on CONNECT") << 3 << int(Qt::Key_Return) << none << false << "connect" << QString() << QString();
+    QTest::newRow("Enter on LOGIN") << 4 << int(Qt::Key_Return) << none << true << "login" << QString() << QString();
+    QTest::newRow("Enter on LOG OFF") << 5 << int(Qt::Key_Return) << none << true << "log off" << QString() << QString();
+    QTest::newRow("Enter on EXIT") << 6 << int(Qt::Key_Return) << none << true << "exit" << QString() << QString();
+    QTest::newRow("Enter in the input line after SEND had the focus") << 8 << int(Qt::Key_Return) << none << true << "send" << QString() << QString();
+    QTest::newRow("pasted line breaks are spaces, shown and sent")
+        << 0 << int(Qt::Key_Return) << none << true << "send" << "hi\r\n/ban bob\nx\ry\u2028z\u2029" << "linehi /ban bob x y z ";
+    QTest::newRow("Space on the link") << 7 << int(Qt::Key_Space) << none << false << "link" << QString() << QString();
 }
 
 // Real key presses on the shown, active window: they go where the focus is.
@@ -197,11 +202,21 @@ void tst_MainWindow::keyboard()
     QFETCH(int, modifiers);
     QFETCH(bool, connected);
     QFETCH(QString, effect);
+    QFETCH(QString, pasted);
+    QFETCH(QString, shown);
     Harness h;
     QVERIFY(!connected || h.connect());
     QVERIFY(QTest::qWaitForWindowActive(h.form));
     QWindow *window = h.form->windowHandle();
     h.Text1->setText(QStringLiteral("line"));
+    if (!pasted.isEmpty()) {
+        QGuiApplication::clipboard()->setText(pasted);
+        QTest::keyClick(window, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(h.Text1->displayText(), shown);
+        QCOMPARE(h.Text1->text(), shown);
+    } else {
+        shown = QStringLiteral("line");
+    }
     for (int i = 0; i < tabs; ++i)
         QTest::keyClick(window, Qt::Key_Tab);
     QTextCursor caret = h.Text2->textCursor();
@@ -210,15 +225,15 @@ void tst_MainWindow::keyboard()
     QTest::keyClick(window, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
 
     const QByteArray preamble("\x03\x04\r\n\r\n", 6);
-    const QByteArray expected = effect == u"send" ? "line\r\n" : effect == u"login" ? preamble : "";
+    const QByteArray expected = effect == u"send" ? shown.toLatin1() + "\r\n" : effect == u"login" ? preamble : "";
     if (!expected.isEmpty())
         QVERIFY(h.gateway.waitForReceived(expected.size()));
     if (effect == u"connect")
         QVERIFY(h.gateway.waitForConnections(1));
     QTest::qWait(20);
     QCOMPARE(h.gateway.received(), expected);
-    QCOMPARE(h.Text1->text(), effect == u"send" ? QString() : QStringLiteral("line"));
-    const QString transcript = effect == u"send" ? QStringLiteral("\t\tline\n") + banner.mid(2)
+    QCOMPARE(h.Text1->text(), effect == u"send" ? QString() : shown);
+    const QString transcript = effect == u"send" ? QStringLiteral("\t\t") + shown + u'\n' + banner.mid(2)
                              : effect == u"break" ? QStringLiteral("\t\t\n") + banner.mid(2)
                              : effect == u"log off" ? notice
                              : banner;
@@ -430,6 +445,13 @@ void tst_MainWindow::linkOpensTheMakersSite()
 
     QTest::mouseClick(h.csHyperlink1, Qt::LeftButton);
     QCOMPARE(h.opened, QList<QUrl>{QUrl(QStringLiteral("http://www.ombrix.example/"))});
+    QVERIFY(h.errors.isEmpty());
+    // No browser: a box titled as the window says so and shows the address.
+    h.browser = false;
+    QTest::keyClick(h.form->windowHandle(), Qt::Key_Space);
+    QCOMPARE(h.opened.size(), 2);
+    QCOMPARE(h.errorTitles, QStringList{QStringLiteral("VANTOR BOT 3.02")});
+    QVERIFY(h.errors[0].endsWith(QStringLiteral("\nhttp://www.ombrix.example/")));
     // The caption is shown whole, even in a stand-in font.
     const QFontMetrics metrics(h.csHyperlink1->font());
     QVERIFY(metrics.horizontalAdvance(h.csHyperlink1->text())

@@ -13,6 +13,7 @@
 #include "menutree.h"
 #include "openwindows.h"
 #include "transcript.h"
+#include "transcriptpacer.h"
 #include "transcriptview.h"
 #include "version.h"
 #include "chatconnection.h"
@@ -113,14 +114,18 @@ MainWindow::MainWindow(Seams seams, QWidget *parent)
     setTabOrder(m_exitButton, m_link);
     m_inputLine->setFocus();
 
+    // Connection -> pacer -> transcript; the view follows the newest text.
     m_connection = new ChatConnection(this);
     m_connection->setObjectName(QStringLiteral("Winsock1"));
+    m_pacer = new TranscriptPacer(transcript(), this);
     connect(m_connection, &ChatConnection::dataArrival, this, &MainWindow::Winsock1_DataArrival);
-    connect(m_transcriptView, &TranscriptView::roomForMore, this,
+    connect(m_pacer, &TranscriptPacer::roomForMore, this,
             [this] {
                 if (m_connection->bytesAvailable() > 0)
                     Winsock1_DataArrival(m_connection->bytesAvailable());
             });
+    connect(m_pacer, &TranscriptPacer::shown, m_transcriptView,
+            [this] { m_transcriptView->moveCursor(QTextCursor::End); });
     connect(m_connection, &ChatConnection::refused, this,
             [this](const QString &sentence) { m_seams.reportError(this, sentence); });
 
@@ -231,7 +236,7 @@ void MainWindow::cmdSend_Click()
     const QByteArray line = WireText::toWire(m_inputLine->text()) + "\r\n";
     if (!m_connection->sendData(line))
         return;
-    m_transcriptView->showWaiting();
+    m_pacer->showWaiting();
     m_transcriptView->insertAtCaret(WireText::fromWire(line));
     m_inputLine->clear();
 }
@@ -239,7 +244,7 @@ void MainWindow::cmdSend_Click()
 void MainWindow::Disconnect_Click()
 {
     m_connection->close();
-    m_transcriptView->dropWaiting();
+    m_pacer->dropWaiting();
     transcript()->replace(u"[YOUR CONNECTION HAS BEEN TERMINATED BY THE BUTTON ON THE LEFT, hehehe]");
     m_transcriptView->moveCursor(QTextCursor::Start);
 }
@@ -253,6 +258,6 @@ void MainWindow::Winsock1_DataArrival(qint64)
 {
     // While the transcript has text waiting to be shown, what arrives waits at
     // the socket; roomForMore() brings it in.
-    if (m_transcriptView->hasRoom())
-        m_transcriptView->receive(WireText::fromWire(m_connection->getData()));
+    if (m_pacer->hasRoom())
+        m_pacer->receive(WireText::fromWire(m_connection->getData()));
 }

@@ -17,6 +17,7 @@ class HyperlinkLabel;
 class InputLine;
 class QPushButton;
 class Transcript;
+class TranscriptPacer;
 class TranscriptView;
 
 // The main window: transcript, input line, the five buttons and the connection.
@@ -53,6 +54,7 @@ private:
     Seams m_seams;
     InputLine *m_inputLine;
     TranscriptView *m_transcriptView;
+    TranscriptPacer *m_pacer; // shows what the connection receives in the transcript
     QPushButton *m_sendButton;
     QPushButton *m_connectButton;
     QPushButton *m_loginButton;

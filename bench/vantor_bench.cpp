@@ -13,7 +13,7 @@
 //   vantor_bench STREAM window|limit    one run, one line of figures
 #include "mainwindow.h"
 #include "chatconnection.h"
-#include "transcriptview.h"
+#include "transcriptpacer.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -172,9 +172,9 @@ int runOne(const Stream &stream, bool window)
         // What counts is what has been shown: the window shows what it took
         // in steps.
         auto *connection = form->findChild<ChatConnection *>(QStringLiteral("Winsock1"));
-        auto *view = form->findChild<TranscriptView *>(QStringLiteral("Text2"));
-        watch = [&, connection, view] {
-            const qint64 shown = qint64(connection->bytesReceived()) - (view->isShowingAll() ? 0 : 1);
+        auto *pacer = form->findChild<TranscriptPacer *>();
+        watch = [&, connection, pacer] {
+            const qint64 shown = qint64(connection->bytesReceived()) - (pacer->isShowingAll() ? 0 : 1);
             if (shown > 0)
                 progress(shown);
         };

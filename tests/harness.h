@@ -7,6 +7,7 @@
 #include "mainwindow.h"
 #include "openwindows.h"
 #include "transcript.h"
+#include "transcriptpacer.h"
 #include "chatconnection.h"
 #include "transcriptview.h"
 #include "wiretext.h"
@@ -114,7 +115,8 @@ struct Harness
     // Waits until the window has taken this many bytes in all, and shown them.
     bool showsAll(quint64 bytes, int timeoutMs = 5000)
     {
-        return QTest::qWaitFor([&] { return Winsock1->bytesReceived() >= bytes && Text2->isShowingAll(); },
+        auto *pacer = form->findChild<TranscriptPacer *>();
+        return QTest::qWaitFor([&] { return Winsock1->bytesReceived() >= bytes && pacer->isShowingAll(); },
                                timeoutMs);
     }
     QString shown() const { return form->transcript()->text(); }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "transcript.h"
+#include "transcriptpacer.h"
 #include "transcriptrules.h"
 #include "transcriptview.h"
 
@@ -20,6 +21,18 @@ namespace {
 struct Document : QTextDocument
 {
     Document() { setDocumentLayout(new QPlainTextDocumentLayout(this)); }
+};
+
+// The transcript box with received text paced into it, as the window wires them.
+struct PacedView : TranscriptView
+{
+    TranscriptPacer pacer{transcript()};
+    PacedView()
+    {
+        resize(500, 300);
+        show();
+        QObject::connect(&pacer, &TranscriptPacer::shown, this, [this] { moveCursor(QTextCursor::End); });
+    }
 };
 
 // What the reader sees: the document's lines, "\n" between them.
@@ -209,9 +222,7 @@ void tst_Transcript::oldestLinesGoPastTheCharacterBound()
 void tst_Transcript::editsKeepEveryLine()
 {
     QRandomGenerator random(1252);
-    TranscriptView view;
-    view.resize(500, 300);
-    view.show();
+    PacedView view;
     Transcript &transcript = *view.transcript();
     QClipboard *clipboard = QGuiApplication::clipboard();
     auto someText = [&](int length, bool breaks) {
@@ -253,10 +264,10 @@ void tst_Transcript::editsKeepEveryLine()
                 model.receive(received);
                 for (qsizetype at = 0; at < received.size();) {
                     const qsizetype n = random.bounded(1, int(received.size() - at) + 1);
-                    view.receive(QStringView(received).mid(at, n));
+                    view.pacer.receive(QStringView(received).mid(at, n));
                     at += n;
                 }
-                QVERIFY(QTest::qWaitFor([&] { return view.isShowingAll(); }));
+                QVERIFY(QTest::qWaitFor([&] { return view.pacer.isShowingAll(); }));
                 if (!received.isEmpty())
                     QCOMPARE(view.textCursor().position(), view.document()->characterCount() - 1);
             } else if (op == 4) {
@@ -314,15 +325,13 @@ void tst_Transcript::editsKeepEveryLine()
 // transcript keeps in one block.
 void tst_Transcript::selectingByLineTakesOneLine()
 {
-    TranscriptView view;
-    view.resize(500, 300);
-    view.show();
+    PacedView view;
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     QString received;
     for (int i = 0; i < 40; ++i)
         received += QStringLiteral("line %1\r\n").arg(i);
-    view.receive(received);
-    QVERIFY(QTest::qWaitFor([&] { return view.isShowingAll(); }));
+    view.pacer.receive(received);
+    QVERIFY(QTest::qWaitFor([&] { return view.pacer.isShowingAll(); }));
     QVERIFY(view.document()->blockCount() < 10); // lines share blocks
     QTextCursor line(view.document());
     line.setPosition(received.indexOf(QStringLiteral("line 20")) - 20 + 3);

@@ -1,0 +1,108 @@
+// SPDX-FileCopyrightText: 2026 The Ombrix <ombrix@ombrix.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "transcript.h"
+#include "transcriptpacer.h"
+#include "transcriptrules.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextDocument>
+
+class tst_TranscriptPacer : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void pacesReceivedText_data();
+    void pacesReceivedText();
+};
+
+namespace {
+
+// Chat lines of 50 characters, the last one perhaps cut short.
+QString lines(qsizetype characters)
+{
+    QString text;
+    text.reserve(characters);
+    for (int line = 0; text.size() < characters; ++line)
+        text += QStringLiteral("%1\n").arg(line, 49, 10, QChar(u'.'));
+    text.truncate(characters);
+    return text;
+}
+
+} // namespace
+
+void tst_TranscriptPacer::pacesReceivedText_data()
+{
+    QTest::addColumn<QList<qsizetype>>("pieces"); // received back to back, in one pass of the event loop
+    QTest::addColumn<QString>("then");            // "wait" for the steps, "show" what waits (an echo), "drop" it (LOG OFF)
+    QTest::addColumn<qsizetype>("shownAtOnce");   // characters in the transcript before the event loop runs; -1: not looked at
+    QTest::addColumn<bool>("full");               // no room after the pieces
+    QTest::addColumn<int>("roomSignals");         // roomForMore() in the end
+    QTest::addColumn<bool>("allShown");           // every piece in the transcript in the end; else none
+    const qsizetype room = TranscriptPacer::roomCharacters;
+    const qsizetype little = TranscriptPacer::minStepCharacters;
+    QTest::newRow("a little is shown at once") << QList<qsizetype>{100} << "wait" << qsizetype(100) << false << 0 << true;
+    QTest::newRow("more waits for the steps") << QList<qsizetype>{little + 1} << "wait" << qsizetype(0) << false << 0 << true;
+    QTest::newRow("a little after more waits its turn")
+        << QList<qsizetype>{little + 1, 10} << "wait" << qsizetype(0) << false << 0 << true;
+    QTest::newRow("full at the bound, room again once") << QList<qsizetype>{room} << "wait" << qsizetype(0) << true << 1 << true;
+    QTest::newRow("an echo shows what waits first") << QList<qsizetype>{room - 10, 10} << "show" << qsizetype(0) << true << 1 << true;
+    QTest::newRow("a new connection drops what waits") << QList<qsizetype>{little + 1} << "drop" << qsizetype(0) << false << 0 << false;
+    QTest::newRow("dropping when full gives room") << QList<qsizetype>{room} << "drop" << qsizetype(0) << true << 1 << false;
+    QTest::newRow("past the transcript's bound the oldest lines go")
+        << QList<qsizetype>(Transcript::maxCharacters / room + 2, room) << "wait" << qsizetype(-1) << true << 1 << true;
+}
+
+void tst_TranscriptPacer::pacesReceivedText()
+{
+    QFETCH(QList<qsizetype>, pieces);
+    QFETCH(QString, then);
+    QFETCH(qsizetype, shownAtOnce);
+    QFETCH(bool, full);
+    QFETCH(int, roomSignals);
+    QFETCH(bool, allShown);
+    QTextDocument document;
+    document.setDocumentLayout(new NoLayout(&document));
+    Transcript transcript(&document);
+    TranscriptPacer pacer(&transcript);
+    QSignalSpy room(&pacer, &TranscriptPacer::roomForMore);
+    QSignalSpy shown(&pacer, &TranscriptPacer::shown);
+
+    // The window takes from the socket only while there is room.
+    QString received;
+    for (const qsizetype piece : pieces) {
+        if (!pacer.hasRoom()) {
+            QVERIFY(QTest::qWaitFor([&] { return pacer.hasRoom(); }));
+            QCOMPARE(room.size(), 1);
+            room.clear();
+        }
+        const QString text = lines(received.size() + piece).mid(received.size());
+        received += text;
+        pacer.receive(text);
+    }
+    if (shownAtOnce >= 0)
+        QCOMPARE(transcript.text().size(), shownAtOnce);
+    QCOMPARE(!pacer.hasRoom(), full);
+    if (then == u"show") {
+        pacer.showWaiting();
+        QVERIFY(pacer.isShowingAll());
+    } else if (then == u"drop") {
+        pacer.dropWaiting();
+    }
+    QVERIFY(QTest::qWaitFor([&] { return pacer.isShowingAll(); }, 60000));
+    QTest::qWait(10);
+    QCOMPARE(room.size(), roomSignals);
+    const QString kept = transcript.text();
+    if (!allShown) {
+        QCOMPARE(kept, QString());
+        return;
+    }
+    QVERIFY(document.characterCount() <= Transcript::maxCharacters);
+    QVERIFY(received.endsWith(kept)); // whole, in order, or its newest lines
+    QVERIFY(kept.size() == received.size() || kept.size() >= Transcript::keptCharacters - 2 * Transcript::groupCharacters);
+    QVERIFY(shown.size() >= 1);
+}
+
+QTEST_GUILESS_MAIN(tst_TranscriptPacer)
+#include "tst_transcriptpacer.moc"

@@ -87,7 +87,7 @@ MainWindow::MainWindow(Seams seams, QWidget *parent)
     m_transcriptView->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_transcriptView->setTabChangesFocus(true);
     m_transcriptView->setAccessibleName(tr("Transcript"));
-    transcript()->replace(u"\t\t****WELCOME TO VANTOR CHAT****\r\n");
+    m_transcriptView->transcript()->replace(u"\t\t****WELCOME TO VANTOR CHAT****\r\n");
     m_transcriptView->moveCursor(QTextCursor::Start);
 
     m_connectButton = makeButton("cmdConnect", QStringLiteral("CONNECT"), Look::twips(50, 360, 1095, 615), client);
@@ -117,7 +117,7 @@ MainWindow::MainWindow(Seams seams, QWidget *parent)
     // Connection -> pacer -> transcript; the view follows the newest text.
     m_connection = new ChatConnection(this);
     m_connection->setObjectName(QStringLiteral("Winsock1"));
-    m_pacer = new TranscriptPacer(transcript(), this);
+    m_pacer = new TranscriptPacer(m_transcriptView->transcript(), this);
     connect(m_connection, &ChatConnection::dataArrival, this, &MainWindow::Winsock1_DataArrival);
     connect(m_pacer, &TranscriptPacer::roomForMore, this,
             [this] {
@@ -127,7 +127,9 @@ MainWindow::MainWindow(Seams seams, QWidget *parent)
     connect(m_pacer, &TranscriptPacer::shown, m_transcriptView,
             [this] { m_transcriptView->moveCursor(QTextCursor::End); });
     connect(m_connection, &ChatConnection::refused, this,
-            [this](const QString &sentence) { m_seams.reportError(this, sentence); });
+            [this](ChatConnection::Refusal reason, const QString &errorText) {
+                m_seams.reportError(this, refusalSentence(reason, errorText));
+            });
 
     // SEND is the default button; Qt routes Enter to a default button only in
     // dialogs, so Enter in the input line and in the transcript press it here.
@@ -140,7 +142,7 @@ MainWindow::MainWindow(Seams seams, QWidget *parent)
     connect(m_logOffButton, &QPushButton::clicked, this, &MainWindow::Disconnect_Click);
     connect(m_exitButton, &QPushButton::clicked, this, &MainWindow::cmdExit_Click);
 
-    m_edit = std::make_unique<EditCommands>(m_transcriptView, transcript(), QGuiApplication::clipboard());
+    m_edit = std::make_unique<EditCommands>(m_transcriptView, m_transcriptView->transcript(), QGuiApplication::clipboard());
     buildMenus();
     Look::makeToolWindow(this, Look::twips(0, 0, 9390, 6330).size());
     opened(this);
@@ -156,11 +158,6 @@ QWidget *MainWindow::opened(QWidget *window)
 
 MainWindow::~MainWindow() = default;
 
-Transcript *MainWindow::transcript() const
-{
-    return m_transcriptView->transcript();
-}
-
 void MainWindow::Form_Load()
 {
     // The program keeps its own last-window rule (OpenWindows): Qt's does not
@@ -170,9 +167,9 @@ void MainWindow::Form_Load()
 
 void MainWindow::buildMenus()
 {
-    m_menu = MenuTree::build(menuBar());
-    auto on = [this](const char *name, auto handler) {
-        connect(m_menu.value(QLatin1String(name)), &QAction::triggered, this, handler);
+    const QHash<QString, QAction *> actions = MenuTree::build(menuBar());
+    auto on = [this, &actions](const char *name, auto handler) {
+        connect(actions.value(QLatin1String(name)), &QAction::triggered, this, handler);
     };
     // The File items run the very operations of the buttons; File > Connect
     // goes to the service's host name where CONNECT goes to one server.
@@ -196,7 +193,7 @@ void MainWindow::buildMenus()
     for (const MenuTree::Menu &menu : MenuTree::menus()) {
         for (const MenuTree::Item &item : menu.items) {
             if (!item.prefill.isEmpty())
-                connect(m_menu.value(item.name), &QAction::triggered, this,
+                connect(actions.value(item.name), &QAction::triggered, this,
                         [this, text = item.prefill] { prefill(text); });
         }
     }
@@ -207,6 +204,26 @@ void MainWindow::prefill(const QString &command)
     // Whatever was typed goes; the caret stands before the "/" and the focus stays.
     m_inputLine->setText(command);
     m_inputLine->setCursorPosition(0);
+}
+
+QString MainWindow::refusalSentence(ChatConnection::Refusal reason, const QString &errorText)
+{
+    using Refusal = ChatConnection::Refusal;
+    switch (reason) {
+    case Refusal::NotConnected:
+        return tr("Not connected: press CONNECT first, then try again.");
+    case Refusal::StillConnecting:
+        return tr("Still connecting to the server: wait a moment, then try again.");
+    case Refusal::AlreadyConnecting:
+        return tr("Already connecting to the server: wait for it, or press LOG OFF to stop.");
+    case Refusal::AlreadyConnected:
+        return tr("Already connected: press LOG OFF before you connect again.");
+    case Refusal::ClosedByServer:
+        return tr("The server has closed the connection: press LOG OFF, then connect again.");
+    case Refusal::Failed:
+        return tr("The connection failed (%1): press LOG OFF, then connect again.").arg(errorText);
+    }
+    return {};
 }
 
 void MainWindow::connectTo(const QString &host)
@@ -245,7 +262,7 @@ void MainWindow::Disconnect_Click()
 {
     m_connection->close();
     m_pacer->dropWaiting();
-    transcript()->replace(u"[YOUR CONNECTION HAS BEEN TERMINATED BY THE BUTTON ON THE LEFT, hehehe]");
+    m_transcriptView->transcript()->replace(u"[YOUR CONNECTION HAS BEEN TERMINATED BY THE BUTTON ON THE LEFT, hehehe]");
     m_transcriptView->moveCursor(QTextCursor::Start);
 }
 

@@ -3,20 +3,18 @@
 
 #pragma once
 
+#include "chatconnection.h"
 #include "seams.h"
 #include "singlewindow.h"
 
-#include <QHash>
 #include <QMainWindow>
 
 #include <memory>
 
-class ChatConnection;
 class EditCommands;
 class HyperlinkLabel;
 class InputLine;
 class QPushButton;
-class Transcript;
 class TranscriptPacer;
 class TranscriptView;
 
@@ -31,15 +29,13 @@ public:
     explicit MainWindow(Seams seams, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    Transcript *transcript() const;
-    // A menu's or menu item's action, by its name ("mnuFile", "mnuAway", ...).
-    QAction *menuAction(const QString &name) const { return m_menu.value(name); }
-
 private:
     void Form_Load();
     void buildMenus();
     QWidget *opened(QWidget *window);
     void connectTo(const QString &host);
+    // What the person reads when the connection refuses an operation.
+    static QString refusalSentence(ChatConnection::Refusal reason, const QString &errorText);
     // The Options items: the input line becomes the start of a chat command.
     void prefill(const QString &command);
 
@@ -63,7 +59,6 @@ private:
     HyperlinkLabel *m_link;
     ChatConnection *m_connection;
     std::unique_ptr<EditCommands> m_edit;
-    QHash<QString, QAction *> m_menu;
 
     // The information windows, one of each for the whole run.
     SingleWindow m_howWindow;

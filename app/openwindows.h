@@ -19,7 +19,6 @@ public:
     using QObject::QObject;
 
     void track(QWidget *window);
-    qsizetype count() const { return m_windows.size(); }
     // Ends every window still open, without a lastClosed(): the program is ending.
     void deleteAll();
 

@@ -32,16 +32,14 @@ bool ChatConnection::connectToHost(const QString &host, quint16 port)
     case State::Closed:
         break;
     case State::Connecting:
-        return refuse(tr("Already connecting to the server: wait for it, or press LOG OFF to stop."));
+        return refuse(Refusal::AlreadyConnecting);
     case State::Connected:
-        return refuse(tr("Already connected: press LOG OFF before you connect again."));
-    case State::Closing:
+        return refuse(Refusal::AlreadyConnected);
+    case State::ClosedByServer:
     case State::Error:
-        return refuse(endedSentence());
+        return refuseEnded();
     }
     m_errorString.clear();
-    m_remoteHost = host;
-    m_remotePort = port;
     setState(State::Connecting);
     m_socket->connectToHost(host, port);
     return true;
@@ -49,8 +47,17 @@ bool ChatConnection::connectToHost(const QString &host, quint16 port)
 
 bool ChatConnection::sendData(const QByteArray &bytes)
 {
-    if (m_state != State::Connected)
-        return refuse(notOpenSentence());
+    switch (m_state) {
+    case State::Closed:
+        return refuse(Refusal::NotConnected);
+    case State::Connecting:
+        return refuse(Refusal::StillConnecting);
+    case State::ClosedByServer:
+    case State::Error:
+        return refuseEnded();
+    case State::Connected:
+        break;
+    }
     m_socket->write(bytes);
     return true;
 }
@@ -110,38 +117,20 @@ void ChatConnection::onEnded()
     if (!open()) // a reader may have closed it
         return;
     if (m_socket->error() == QAbstractSocket::RemoteHostClosedError && m_state == State::Connected) {
-        setState(State::Closing);
+        setState(State::ClosedByServer);
     } else {
         m_errorString = m_socket->errorString();
         setState(State::Error);
     }
 }
 
-bool ChatConnection::refuse(const QString &sentence)
+bool ChatConnection::refuse(Refusal reason)
 {
-    Q_EMIT refused(sentence);
+    Q_EMIT refused(reason, reason == Refusal::Failed ? m_errorString : QString());
     return false;
 }
 
-QString ChatConnection::notOpenSentence() const
+bool ChatConnection::refuseEnded()
 {
-    switch (m_state) {
-    case State::Closed:
-        return tr("Not connected: press CONNECT first, then try again.");
-    case State::Connecting:
-        return tr("Still connecting to the server: wait a moment, then try again.");
-    case State::Closing:
-    case State::Error:
-        return endedSentence();
-    case State::Connected:
-        break;
-    }
-    return {};
-}
-
-QString ChatConnection::endedSentence() const
-{
-    if (m_state == State::Closing)
-        return tr("The server has closed the connection: press LOG OFF, then connect again.");
-    return tr("The connection failed (%1): press LOG OFF, then connect again.").arg(m_errorString);
+    return refuse(m_state == State::ClosedByServer ? Refusal::ClosedByServer : Refusal::Failed);
 }

@@ -12,20 +12,31 @@ class QTcpSocket;
 // The one TCP client connection of the program. It decides from its own state
 // what it accepts: QTcpSocket would happily buffer a write while it is still
 // connecting, and that must not reach the server later. A refused operation
-// changes nothing, returns false and emits refused() with one sentence saying
-// what happened and what to do.
+// changes nothing, returns false and emits refused() with the reason; the
+// window says it to the person.
 class ChatConnection : public QObject
 {
     Q_OBJECT
 public:
     enum class State {
-        Closed,     // at start and after close()
-        Connecting, // host lookup and TCP handshake
+        Closed,         // at start and after close()
+        Connecting,     // host lookup and TCP handshake
         Connected,
-        Closing,    // the server closed the connection; only close() leaves it
-        Error,      // the connection failed or broke; only close() leaves it
+        ClosedByServer, // the server closed the connection; only close() leaves it
+        Error,          // the connection failed or broke; only close() leaves it
     };
     Q_ENUM(State)
+
+    // Why an operation was refused.
+    enum class Refusal {
+        NotConnected,      // sending while closed
+        StillConnecting,   // sending while connecting
+        AlreadyConnecting, // connecting while connecting
+        AlreadyConnected,  // connecting while connected
+        ClosedByServer,    // anything but close() after the server closed
+        Failed,            // anything but close() after a failure; the socket's error text comes with it
+    };
+    Q_ENUM(Refusal)
 
     // The most one arrival holds.
     static constexpr qint64 readBufferSize = 256 * 1024;
@@ -34,12 +45,7 @@ public:
     ~ChatConnection() override;
 
     State state() const { return m_state; }
-    // Why the connection failed, while in the Error state.
-    QString errorString() const { return m_errorString; }
-    // Where the last connect went.
-    QString remoteHost() const { return m_remoteHost; }
-    quint16 remotePort() const { return m_remotePort; }
-    // Every byte taken with getData() so far, for tests and benchmarks.
+    // Every byte taken with getData() so far, for the benchmark and tests.
     quint64 bytesReceived() const { return m_bytesReceived; }
 
     bool connectToHost(const QString &host, quint16 port);
@@ -54,22 +60,20 @@ Q_SIGNALS:
     // Bytes are waiting; getData() takes them.
     void dataArrival(qint64 bytesWaiting);
     void stateChanged(ChatConnection::State state);
-    void refused(const QString &sentence);
+    // errorText is the socket's own text for a Failed connection, else empty.
+    void refused(ChatConnection::Refusal reason, const QString &errorText);
 
 private:
     void setState(State state);
     void onConnected();
     void onReadyRead();
     void onEnded(); // the server closed the connection, or it broke
-    bool refuse(const QString &sentence);
-    QString notOpenSentence() const;
-    QString endedSentence() const;
+    bool refuse(Refusal reason);
+    bool refuseEnded(); // after the server closed, or a failure
 
     QTcpSocket *m_socket;
     State m_state = State::Closed;
-    QString m_errorString;
-    QString m_remoteHost;
-    quint16 m_remotePort = 0;
+    QString m_errorString; // why it failed, in the Error state
     quint64 m_bytesReceived = 0;
     bool m_closing = false;
 };

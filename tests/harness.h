@@ -12,6 +12,7 @@
 #include "transcriptview.h"
 #include "wiretext.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,11 +24,11 @@
 
 // A control by its design name, as a person who holds the design names it.
 template <class T = QWidget>
-T *child(const QObject *parent, const char *name)
+T *child(const QObject *parent, const QString &name)
 {
-    T *found = parent ? parent->findChild<T *>(QLatin1String(name)) : nullptr;
+    T *found = parent ? parent->findChild<T *>(name) : nullptr;
     if (!found)
-        qFatal("no %s named %s", T::staticMetaObject.className(), name);
+        qFatal("no %s named %s", T::staticMetaObject.className(), qPrintable(name));
     return found;
 }
 
@@ -119,7 +120,19 @@ struct Harness
         return QTest::qWaitFor([&] { return Winsock1->bytesReceived() >= bytes && pacer->isShowingAll(); },
                                timeoutMs);
     }
-    QString shown() const { return form->transcript()->text(); }
+    QString shown() const { return Text2->transcript()->text(); }
+    // A menu's or menu item's action, by its design name ("mnuFile", "mnuAway").
+    QAction *item(QAnyStringView name) const { return child<QAction>(form, name.toString()); }
+    // The program's windows that are open (not yet deleted).
+    static qsizetype programWindows()
+    {
+        qsizetype open = 0;
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            static const QStringList names = {"Form1", "frmHow", "frmChatCom", "Form2"};
+            open += names.contains(window->objectName());
+        }
+        return open;
+    }
     int caret() const { return Text2->textCursor().position(); }
 };
 

@@ -22,7 +22,7 @@ private Q_SLOTS:
     void clearScreenThenReceive();
 
 private:
-    void pick(Harness &h, const char *item) { h.form->menuAction(QLatin1String(item))->trigger(); }
+    void pick(Harness &h, const char *item) { h.item(QLatin1String(item))->trigger(); }
     static QString clipboard() { return QGuiApplication::clipboard()->text(); }
 };
 

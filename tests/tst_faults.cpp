@@ -59,7 +59,7 @@ void tst_Faults::connectionRefused()
     QCOMPARE(h.shown(), banner); // silent
     h.cmdConnect->click();
     QCOMPARE(h.errors.size(), 1);
-    QVERIFY(h.errors[0].contains(h.Winsock1->errorString()));
+    QVERIFY(h.errors[0].contains(h.Winsock1->findChild<QTcpSocket *>()->errorString()));
     h.errors.clear();
     QVERIFY(h.gateway.listenAgain());
     QVERIFY(chatsNormally(h));
@@ -78,7 +78,7 @@ void tst_Faults::serverClosesRightAfterItsLastBytes()
     // The window reads no faster than it shows, so it learns of the end after
     // the last bytes.
     QVERIFY(h.showsAll(quint64(sent.size()), 60000));
-    QVERIFY(reach(h, ChatConnection::State::Closing));
+    QVERIFY(reach(h, ChatConnection::State::ClosedByServer));
     QVERIFY(h.shown().endsWith(QStringLiteral("> line\nthe very last bytes")));
     QVERIFY(h.errors.isEmpty());
     QVERIFY(chatsNormally(h));
@@ -92,7 +92,7 @@ void tst_Faults::serverClosesDuringLogin()
     QVERIFY(h.gateway.waitForReceived(6));
     h.gateway.send("Username: ");
     h.gateway.closeClient();
-    QVERIFY(reach(h, ChatConnection::State::Closing));
+    QVERIFY(reach(h, ChatConnection::State::ClosedByServer));
     QVERIFY(QTest::qWaitFor([&] { return h.shown().endsWith(QStringLiteral("Username: ")); }));
     // The answer to the prompt cannot go out; it stays in the input line.
     h.Text1->setText(QStringLiteral("account"));
@@ -134,11 +134,11 @@ void tst_Faults::helpWindowsOpenedAndClosedAThousandTimes()
     QVERIFY(h.connect());
     for (int round = 0; round < 1000; ++round) {
         for (const char *item : {"mnuHow", "mnuChat", "mnuAbout"})
-            h.form->menuAction(QLatin1String(item))->trigger();
-        QCOMPARE(h.windows.count(), 4);
+            h.item(QLatin1String(item))->trigger();
+        QCOMPARE(h.programWindows(), 4);
         for (const char *name : {"frmHow", "frmChatCom", "Form2"})
             QVERIFY(openWindow(name)->close());
-        QVERIFY(QTest::qWaitFor([&] { return h.windows.count() == 1; }));
+        QVERIFY(QTest::qWaitFor([&] { return h.programWindows() == 1; }));
     }
     QVERIFY(chatsNormally(h));
 }

@@ -58,7 +58,7 @@ struct Lookup
 Lookup open(Harness &h, const QString &window)
 {
     const bool how = window == u"frmHow";
-    h.form->menuAction(QLatin1String(how ? "mnuHow" : "mnuChat"))->trigger();
+    h.item(QLatin1String(how ? "mnuHow" : "mnuChat"))->trigger();
     QWidget *w = openWindow(how ? "frmHow" : "frmChatCom");
     return {w, child<QComboBox>(w, "Combo1"), child<QPushButton>(w, "Command1"),
             child<QLabel>(w, "Label1")};
@@ -194,7 +194,7 @@ void tst_HelpWindows::layout()
     QWidget *w = nullptr;
     QList<QWidget *> parts;
     if (window == u"Form2") {
-        h.form->menuAction(QStringLiteral("mnuAbout"))->trigger();
+        h.item(QStringLiteral("mnuAbout"))->trigger();
         w = openWindow("Form2");
         for (const char *name : {"Frame1", "Label1", "csHyperlink1", "Command1"})
             parts << child(w, name);
@@ -247,12 +247,12 @@ void tst_HelpWindows::oneWindowOfEachKind()
     // Again while open, even minimised by a window manager that offers it: the
     // same window, restored and in front, its content kept.
     first.window->showMinimized();
-    h.form->menuAction(item)->trigger();
+    h.item(item)->trigger();
     QVERIFY(!first.window->isMinimized());
     QCOMPARE(open(h, name).window, first.window);
     QCOMPARE(first.Label1->text(), answer);
     QCOMPARE(QApplication::topLevelWidgets().count(first.window), 1);
-    qsizetype windows = h.windows.count();
+    qsizetype windows = h.programWindows();
 
     // Closed and opened again, however often: made afresh.
     for (int round = 0; round < 20; ++round) {
@@ -262,12 +262,12 @@ void tst_HelpWindows::oneWindowOfEachKind()
         QVERIFY(QTest::qWaitFor([&] { return gone.isNull(); }));
         // The window it was opened from has the keyboard again.
         QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == h.form; }));
-        QCOMPARE(h.windows.count(), windows - 1);
+        QCOMPARE(h.programWindows(), windows - 1);
         const Lookup fresh = open(h, name);
         QCOMPARE(fresh.Combo1->count(), items);
         QCOMPARE(fresh.Combo1->currentText(), prompt);
         QCOMPARE(fresh.Label1->text(), QString());
-        QCOMPARE(h.windows.count(), windows);
+        QCOMPARE(h.programWindows(), windows);
     }
 }
 
@@ -275,14 +275,14 @@ void tst_HelpWindows::aboutWindow()
 {
     Harness h;
     QVERIFY(h.connect());
-    h.form->menuAction(QStringLiteral("mnuHow"))->trigger();
+    h.item(QStringLiteral("mnuHow"))->trigger();
     QPointer<QWidget> about;
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     for (int round = 0; round < 3; ++round) {
         h.form->activateWindow();
         QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == h.form; }));
-        h.form->menuAction(QStringLiteral("mnuAbout"))->trigger();
-        h.form->menuAction(QStringLiteral("mnuAbout"))->trigger();
+        h.item(QStringLiteral("mnuAbout"))->trigger();
+        h.item(QStringLiteral("mnuAbout"))->trigger();
         about = openWindow("Form2");
         QVERIFY(about);
         QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == about; }));
@@ -348,7 +348,7 @@ void tst_HelpWindows::contactNotices()
     QFETCH(QString, text);
     QFETCH(bool, warning);
     Harness h;
-    h.form->menuAction(item)->trigger();
+    h.item(item)->trigger();
     QCOMPARE(h.notices.size(), 1);
     QCOMPARE(h.notices[0].title, title);
     QCOMPARE(h.notices[0].text, text);
@@ -387,11 +387,11 @@ void tst_HelpWindows::programEndsWithItsLastWindow()
     Harness h;
     QSignalSpy lastClosed(&h.windows, &OpenWindows::lastClosed);
     QVERIFY(h.connect());
-    h.form->menuAction(QStringLiteral("mnuAbout"))->trigger();
-    h.form->menuAction(QStringLiteral("mnuChat"))->trigger();
+    h.item(QStringLiteral("mnuAbout"))->trigger();
+    h.item(QStringLiteral("mnuChat"))->trigger();
     QPointer<QWidget> about = openWindow("Form2");
     QPointer<QWidget> commands = openWindow("frmChatCom");
-    QCOMPARE(h.windows.count(), 3);
+    QCOMPARE(h.programWindows(), 3);
 
     QVERIFY(h.form->close());
     QVERIFY(QTest::qWaitFor([&] { return h.form.isNull(); }));
@@ -411,11 +411,11 @@ void tst_HelpWindows::exitEndsEveryWindow()
     Harness h;
     QVERIFY(h.connect());
     for (const char *item : {"mnuAbout", "mnuHow", "mnuChat"})
-        h.form->menuAction(QLatin1String(item))->trigger();
-    h.form->menuAction(QStringLiteral("mnuExit"))->trigger();
+        h.item(QLatin1String(item))->trigger();
+    h.item(QStringLiteral("mnuExit"))->trigger();
     QCOMPARE(h.ended, 1);
     h.windows.deleteAll(); // what the program does once its event loop has ended
-    QCOMPARE(h.windows.count(), 0);
+    QCOMPARE(h.programWindows(), 0);
     QVERIFY(h.form.isNull());
     QVERIFY(!h.form.data());
     QVERIFY(h.gateway.waitForClientGone());

@@ -65,7 +65,7 @@ void tst_Menus::tree()
         QVERIFY(action->shortcut().isEmpty());
         QVERIFY(action->isEnabled() && action->isVisible() && !action->isCheckable());
         QVERIFY(!action->menu());
-        QCOMPARE(h.form->menuAction(action->objectName()), action);
+        QCOMPARE(h.item(action->objectName()), action);
     }
     QCOMPARE(built, items);
 }
@@ -117,8 +117,8 @@ void tst_Menus::prefills()
     h.cmdConnect->setFocus();
     const QString before = h.shown();
 
-    h.form->menuAction(QStringLiteral("mnuKick"))->trigger(); // a first prefill is replaced whole
-    h.form->menuAction(item)->trigger();
+    h.item(QStringLiteral("mnuKick"))->trigger(); // a first prefill is replaced whole
+    h.item(item)->trigger();
     QCOMPARE(h.Text1->text(), text);
     QCOMPARE(h.Text1->cursorPosition(), 0);
     QVERIFY(!h.Text1->hasSelectedText());
@@ -136,9 +136,9 @@ void tst_Menus::prefillThenSendSendsThePrefix()
 {
     Harness h;
     QVERIFY(h.connect());
-    h.form->menuAction(QStringLiteral("mnuKick"))->trigger();
+    h.item(QStringLiteral("mnuKick"))->trigger();
     QTest::keyClick(h.Text1, Qt::Key_Return);
-    h.form->menuAction(QStringLiteral("mnuFind"))->trigger();
+    h.item(QStringLiteral("mnuFind"))->trigger();
     h.Text1->end(false);
     QTest::keyClicks(h.Text1, QStringLiteral("BILLY"));
     h.cmdSend->click();
@@ -149,13 +149,13 @@ void tst_Menus::prefillThenSendSendsThePrefix()
 void tst_Menus::fileItemsRunTheButtonsOperations()
 {
     Harness h;
-    auto item = [&](const char *name) { return h.form->menuAction(QLatin1String(name)); };
+    auto item = [&](const char *name) { return h.item(QLatin1String(name)); };
     // LogIn with no connection is refused just as LOGIN is.
     item("mnuLogIn")->trigger();
     QCOMPARE(h.errors.size(), 1);
 
     item("mnuConnect")->trigger();
-    QCOMPARE(h.Winsock1->remoteHost(), QStringLiteral("localhost"));
+    QCOMPARE(h.Winsock1->findChild<QTcpSocket *>()->peerName(), QStringLiteral("localhost"));
     QVERIFY(h.gateway.waitForConnections(1));
     QVERIFY(QTest::qWaitFor([&] { return h.Winsock1->state() == ChatConnection::State::Connected; }));
     item("mnuLogIn")->trigger();

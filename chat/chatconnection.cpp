@@ -3,27 +3,41 @@
 
 #include "chatconnection.h"
 
-#include <QScopedValueRollback>
 #include <QTcpSocket>
+#include <QTimer>
+
+namespace {
+
+// How long a closed connection may take to send what was sent before.
+constexpr int closingMilliseconds = 10'000;
+
+} // namespace
 
 ChatConnection::ChatConnection(QObject *parent)
     : QObject(parent)
-    , m_socket(new QTcpSocket(this))
+    , m_closed(new QObject(this))
+    , m_socket(newSocket())
 {
-    // A flood waits in the kernel and, through TCP, at the server, rather than
-    // in our memory; and each arrival stays small enough to show at once.
-    m_socket->setReadBufferSize(readBufferSize);
-    connect(m_socket, &QTcpSocket::connected, this, &ChatConnection::onConnected);
-    connect(m_socket, &QTcpSocket::readyRead, this, &ChatConnection::onReadyRead);
-    connect(m_socket, &QTcpSocket::disconnected, this, &ChatConnection::onEnded);
-    connect(m_socket, &QTcpSocket::errorOccurred, this, &ChatConnection::onEnded);
 }
 
 ChatConnection::~ChatConnection()
 {
     // Ending the program sends nothing more: drop what is still unsent.
-    QScopedValueRollback guard(m_closing, true);
+    disconnect(m_socket, nullptr, this, nullptr);
     m_socket->abort();
+}
+
+QTcpSocket *ChatConnection::newSocket()
+{
+    auto *socket = new QTcpSocket(this);
+    // A flood waits in the kernel and, through TCP, at the server, rather than
+    // in our memory; and each arrival stays small enough to show at once.
+    socket->setReadBufferSize(readBufferSize);
+    connect(socket, &QTcpSocket::connected, this, &ChatConnection::onConnected);
+    connect(socket, &QTcpSocket::readyRead, this, &ChatConnection::onReadyRead);
+    connect(socket, &QTcpSocket::disconnected, this, &ChatConnection::onEnded);
+    connect(socket, &QTcpSocket::errorOccurred, this, &ChatConnection::onEnded);
+    return socket;
 }
 
 bool ChatConnection::connectToHost(const QString &host, quint16 port)
@@ -76,12 +90,27 @@ qint64 ChatConnection::bytesAvailable() const
 
 void ChatConnection::close()
 {
-    {
-        // abort() reports the end synchronously; that end is ours, not the server's.
-        QScopedValueRollback guard(m_closing, true);
-        m_socket->flush(); // what was sent before LOG OFF still goes out
-        m_socket->abort();
-    }
+    // A graceful close, as a socket's own close is: what was sent before LOG
+    // OFF still goes out, then the server sees the end. The old socket does
+    // that on its own, for at most ten seconds, reading and dropping what
+    // still arrives (data left unread at the end would make the kernel reset
+    // the connection and drop the rest); a new CONNECT gets a fresh socket at
+    // once.
+    QTcpSocket *old = m_socket;
+    m_socket = newSocket();
+    disconnect(old, nullptr, this, nullptr);
+    old->setParent(m_closed);
+    old->setReadBufferSize(0);
+    connect(old, &QTcpSocket::readyRead, old, [old] { old->readAll(); });
+    connect(old, &QTcpSocket::disconnected, old, &QObject::deleteLater);
+    QTimer::singleShot(closingMilliseconds, old, [old] {
+        old->abort();
+        old->deleteLater();
+    });
+    old->readAll();
+    old->disconnectFromHost();
+    if (old->state() == QAbstractSocket::UnconnectedState)
+        old->deleteLater();
     m_errorString.clear();
     setState(State::Closed);
 }
@@ -110,7 +139,7 @@ void ChatConnection::onReadyRead()
 void ChatConnection::onEnded()
 {
     auto open = [this] { return m_state == State::Connecting || m_state == State::Connected; };
-    if (m_closing || !open())
+    if (!open())
         return;
     // Whatever the server sent before it went away is still shown.
     onReadyRead();

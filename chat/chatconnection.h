@@ -53,7 +53,8 @@ public:
     QByteArray getData();
     // Bytes waiting for getData().
     qint64 bytesAvailable() const;
-    // Never refused: closing a closed connection is no error.
+    // Never refused: closing a closed connection is no error. What was sent
+    // before still goes out.
     void close();
 
 Q_SIGNALS:
@@ -70,10 +71,11 @@ private:
     void onEnded(); // the server closed the connection, or it broke
     bool refuse(Refusal reason);
     bool refuseEnded(); // after the server closed, or a failure
+    QTcpSocket *newSocket();
 
-    QTcpSocket *m_socket;
+    QObject *m_closed; // holds the closed sockets that still send what was sent before
+    QTcpSocket *m_socket; // the one of the current connection
     State m_state = State::Closed;
     QString m_errorString; // why it failed, in the Error state
     quint64 m_bytesReceived = 0;
-    bool m_closing = false;
 };

@@ -428,6 +428,7 @@ void tst_MainWindow::connectEndpoints()
     QCOMPARE(socket->peerPort(), h.gateway.port());
     h.Disconnect->click();
     h.item(QStringLiteral("mnuConnect"))->trigger();
+    socket = h.Winsock1->findChild<QTcpSocket *>();
     QCOMPARE(socket->peerName(), QStringLiteral("localhost"));
     QVERIFY(h.gateway.waitForConnections(2));
     QVERIFY(QTest::qWaitFor([&] { return socket->peerPort() == h.gateway.port(); }));

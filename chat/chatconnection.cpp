@@ -107,7 +107,8 @@ void ChatConnection::close()
         old->abort();
         old->deleteLater();
     });
-    old->readAll();
+    if (old->isOpen())
+        old->readAll();
     old->disconnectFromHost();
     if (old->state() == QAbstractSocket::UnconnectedState)
         old->deleteLater();

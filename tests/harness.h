@@ -10,6 +10,7 @@
 #include "transcriptpacer.h"
 #include "chatconnection.h"
 #include "transcriptview.h"
+#include "warnings.h"
 #include "wiretext.h"
 
 #include <QAction>

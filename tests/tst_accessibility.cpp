@@ -12,6 +12,7 @@ class tst_Accessibility : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void init() { failOnWarnings(); }
     void everyControlHasAName_data();
     void everyControlHasAName();
 };

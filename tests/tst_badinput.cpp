@@ -13,6 +13,7 @@ class tst_BadInput : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void init() { failOnWarnings(); }
     void randomBytesSplitAnywhere();
     void megabyteLines();
     void tenMegabytesWithoutALineBreak();

@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Ombrix <ombrix@ombrix.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "fakegateway.h"
 #include "chatconnection.h"
+#include "fakegateway.h"
+#include "warnings.h"
 
 #include <QSignalSpy>
 #include <QTcpSocket>
@@ -15,6 +16,7 @@ class tst_ChatConnection : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void init() { failOnWarnings(); }
     void connectsAndSends();
     void refusesSendUntilConnected();
     void refusesConnectWhileOpen_data();

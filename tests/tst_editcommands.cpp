@@ -28,6 +28,7 @@ private:
 
 void tst_EditCommands::init()
 {
+    failOnWarnings();
     QGuiApplication::clipboard()->setText(QStringLiteral("left over"));
 }
 

@@ -12,6 +12,7 @@ class tst_Faults : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void init() { failOnWarnings(); }
     void connectionRefused();
     void serverClosesRightAfterItsLastBytes();
     void serverClosesDuringLogin();

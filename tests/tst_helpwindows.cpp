@@ -24,6 +24,7 @@ class tst_HelpWindows : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void init() { failOnWarnings(); }
     void lookup_data();
     void lookup();
     void pickShowsTheStartAndAnswersNothing();

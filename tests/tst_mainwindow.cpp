@@ -23,6 +23,7 @@ class tst_MainWindow : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void init() { failOnWarnings(); }
     void layout_data();
     void layout();
     void startsAsDesigned();

@@ -14,6 +14,7 @@ class tst_Menus : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void init() { failOnWarnings(); }
     void tree_data();
     void tree();
     void accessKeysOpenMenusAndItems();

@@ -5,6 +5,7 @@
 #include "transcriptpacer.h"
 #include "transcriptrules.h"
 #include "transcriptview.h"
+#include "warnings.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -49,6 +50,7 @@ class tst_Transcript : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void init() { failOnWarnings(); }
     void lineBreaks_data();
     void lineBreaks();
     void splitAnywhereShowsTheSame_data();

@@ -4,6 +4,7 @@
 #include "transcript.h"
 #include "transcriptpacer.h"
 #include "transcriptrules.h"
+#include "warnings.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -13,6 +14,7 @@ class tst_TranscriptPacer : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void init() { failOnWarnings(); }
     void pacesReceivedText_data();
     void pacesReceivedText();
 };

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Ombrix <ombrix@ombrix.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "warnings.h"
 #include "wiretext.h"
 
 #include <QSet>
@@ -10,6 +11,7 @@ class tst_WireText : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void init() { failOnWarnings(); }
     void everyByteRoundTrips();
     void toWire_data();
     void toWire();

@@ -24,15 +24,12 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <cerrno>
-#include <functional>
-#include <vector>
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
-#include <sys/socket.h>
+#include <functional>
 #include <future>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -78,18 +75,18 @@ void serve(const Stream &stream, std::promise<quint16> &port)
         return;
     QTcpSocket *client = server.nextPendingConnection();
     client->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    const int fd = int(client->socketDescriptor());
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     const qint64 block = std::max<qint64>(stream.writeSize, 64 * 1024);
     for (qint64 sent = 0; sent < stream.bytes; sent += block) {
         const QByteArray data = chunk(stream, sent, std::min(block, stream.bytes - sent));
-        // Straight to the kernel, one send() per write, as a server would.
-        for (qint64 at = 0; at < data.size();) {
-            const ssize_t n = ::send(fd, data.constData() + at,
-                                     size_t(std::min(stream.writeSize, data.size() - at)), 0);
-            if (n < 0 && errno != EINTR)
-                return;
-            at += std::max<ssize_t>(n, 0);
+        // One write at a time, each gone to the kernel before the next, as a
+        // server writing straight to its socket would.
+        for (qint64 at = 0; at < data.size(); at += stream.writeSize) {
+            client->write(data.constData() + at, std::min(stream.writeSize, data.size() - at));
+            client->flush();
+            while (client->bytesToWrite() > 0) {
+                if (!client->waitForBytesWritten(60'000))
+                    return;
+            }
         }
     }
     client->disconnectFromHost();

@@ -5,7 +5,12 @@
 
 #include <QTest>
 
+// Qt offers no reset of a connection; the sockets API does, under Windows too.
+#ifdef Q_OS_WIN
+#include <winsock2.h>
+#else
 #include <sys/socket.h>
+#endif
 
 FakeGateway::FakeGateway(QObject *parent)
     : QObject(parent)
@@ -74,6 +79,11 @@ void FakeGateway::resetClient()
     m_client->flush();
     // A zero linger time makes close() send RST instead of FIN.
     const linger hard{1, 0};
+#ifdef Q_OS_WIN
+    ::setsockopt(SOCKET(m_client->socketDescriptor()), SOL_SOCKET, SO_LINGER,
+                 reinterpret_cast<const char *>(&hard), int(sizeof hard));
+#else
     ::setsockopt(int(m_client->socketDescriptor()), SOL_SOCKET, SO_LINGER, &hard, sizeof hard);
+#endif
     m_client->abort();
 }

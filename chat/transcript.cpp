@@ -3,7 +3,8 @@
 
 #include "transcript.h"
 
-#include <QScopedValueRollback>
+#include <QAbstractTextDocumentLayout>
+#include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -23,11 +24,6 @@ bool endsInDisplayBreak(const QTextBlock &block)
 
 } // namespace
 
-bool Transcript::isLineBreak(QChar c)
-{
-    return c == u'\r' || c == u'\n' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
-}
-
 Transcript::Transcript(QTextDocument *document, QObject *parent)
     : QObject(parent)
     , m_document(document)
@@ -39,12 +35,6 @@ Transcript::Transcript(QTextDocument *document, QObject *parent)
 
 void Transcript::append(QStringView text)
 {
-    appendUntrimmed(text);
-    trim();
-}
-
-void Transcript::appendUntrimmed(QStringView text)
-{
     if (text.isEmpty())
         return;
     const bool crBefore = m_crPending;
@@ -53,9 +43,26 @@ void Transcript::appendUntrimmed(QStringView text)
         text = text.mid(1);
     if (text.isEmpty())
         return;
+    const QSignalBlocker hold(m_document->documentLayout());
+    m_held = true;
+    // A cursor moved inside an edit block does not lay out the block it lands
+    // in to find its x; nothing here needs it.
     QTextCursor cursor(m_document);
+    cursor.beginEditBlock();
     cursor.movePosition(QTextCursor::End);
     insert(cursor, text);
+    cursor.endEditBlock();
+}
+
+void Transcript::release()
+{
+    if (!m_held)
+        return;
+    m_held = false;
+    // What the layout would have said after each held edit, said once.
+    QAbstractTextDocumentLayout *layout = m_document->documentLayout();
+    Q_EMIT layout->documentSizeChanged(layout->documentSize());
+    Q_EMIT layout->update();
 }
 
 void Transcript::insert(QTextCursor &cursor, QStringView text)
@@ -84,41 +91,52 @@ void Transcript::insert(QTextCursor &cursor, QStringView text)
         groupLength = 0;
         groupLineCount = 1;
     };
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (isLineBreak(c)) {
-            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-                ++i;
-            if (groupLength >= groupCharacters || groupLineCount >= groupLines) {
-                newBlock(false);
-            } else {
-                out.append(QChar::LineSeparator);
-                ++groupLength;
-                ++groupLineCount;
+    for (qsizetype i = 0; i < text.size();) {
+        // The run up to the next line break is copied whole, but where the
+        // line grows longer than maxLineLength.
+        qsizetype runEnd = i;
+        while (runEnd < text.size() && !isLineBreak(text[runEnd]))
+            ++runEnd;
+        while (i < runEnd) {
+            if (column >= maxLineLength) {
+                // Break after the line's last space, where wrapping would break it.
+                // (Searching forward first is quick where there is none.)
+                const QStringView line = QStringView(out).mid(lineStart);
+                const qsizetype found = line.contains(u' ') ? line.lastIndexOf(u' ') : -1;
+                const qsizetype space = found < 0 ? -1 : lineStart + found;
+                if (space >= 0 && space + 1 < out.size()) {
+                    out.insert(space + 1, u'\n');
+                    breaks.push_back(true);
+                    lineStart = space + 2;
+                    column = groupLength = out.size() - lineStart;
+                    groupLineCount = 1;
+                } else {
+                    newBlock(true);
+                    column = 0;
+                    lineStart = out.size();
+                }
             }
-            column = 0;
-            lineStart = out.size();
-            continue;
+            const qsizetype copied = qMin(runEnd - i, maxLineLength - column);
+            out.append(text.mid(i, copied));
+            i += copied;
+            column += copied;
+            groupLength += copied;
         }
-        if (column >= maxLineLength) {
-            // Break after the line's last space, where wrapping would break it.
-            const qsizetype found = QStringView(out).mid(lineStart).lastIndexOf(u' ');
-            const qsizetype space = found < 0 ? -1 : lineStart + found;
-            if (space >= 0 && space + 1 < out.size()) {
-                out.insert(space + 1, u'\n');
-                breaks.push_back(true);
-                lineStart = space + 2;
-                column = groupLength = out.size() - lineStart;
-                groupLineCount = 1;
-            } else {
-                newBlock(true);
-                column = 0;
-                lineStart = out.size();
-            }
+        if (i == text.size())
+            break;
+        // A line break: CR LF is one.
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+        ++i;
+        if (groupLength >= groupCharacters || groupLineCount >= groupLines) {
+            newBlock(false);
+        } else {
+            out.append(QChar::LineSeparator);
+            ++groupLength;
+            ++groupLineCount;
         }
-        out.append(c);
-        ++column;
-        ++groupLength;
+        column = 0;
+        lineStart = out.size();
     }
 
     const int start = cursor.position();
@@ -225,7 +243,11 @@ void Transcript::trim()
     const QTextBlock keep = m_document->findBlock(characters - keptCharacters).next();
     if (!keep.isValid())
         return;
+    const QSignalBlocker hold(m_document->documentLayout());
+    m_held = true;
     QTextCursor cursor(m_document);
+    cursor.beginEditBlock();
     cursor.setPosition(keep.position(), QTextCursor::KeepAnchor);
     cursor.removeSelectedText();
+    cursor.endEditBlock();
 }

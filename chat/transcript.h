@@ -48,16 +48,27 @@ public:
     explicit Transcript(QTextDocument *document, QObject *parent = nullptr);
 
     // CR, LF, and the Unicode line and paragraph separators; CR LF is one.
-    static bool isLineBreak(QChar c);
+    static bool isLineBreak(QChar c)
+    {
+        // Ordered for the common case, a character that is none of them.
+        const char16_t u = c.unicode();
+        return u <= u'\r' ? (u == u'\r' || u == u'\n') : (u == QChar::LineSeparator || u == QChar::ParagraphSeparator);
+    }
 
-    // Received text, at the end of the transcript; past the bound, the oldest
-    // lines go.
+    // Received text, at the end of the transcript. The document's views are
+    // not told of it, so they neither lay it out nor repaint, until release():
+    // while a flood comes in they catch up once a frame, and text that
+    // scrolls away before that is never laid out at all. (Qt's own plain
+    // text box holds its views back the same way while it appends.)
     void append(QStringView text);
-    // The same, leaving the oldest lines to a trim() of their own: removing
-    // them compacts the document's whole buffer, which takes a while.
-    void appendUntrimmed(QStringView text);
+    // Past maxCharacters, the oldest lines go, down to keptCharacters. Held
+    // from the views like append(). Removing text compacts the document's
+    // whole buffer now and then, so this is a step of its own.
     bool isOverBound() const;
     void trim();
+    // The views catch up with what append() and trim() did: one new size and
+    // one repaint.
+    void release();
     // Text at the cursor, replacing its selection; the cursor ends after it.
     // CR LF, CR, LF and the Unicode line and paragraph separators are each a
     // line break.
@@ -81,4 +92,5 @@ private:
 
     QTextDocument *m_document;
     bool m_crPending = false; // the received stream's last character is a CR
+    bool m_held = false;      // changed since the views were last told
 };

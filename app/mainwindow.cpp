@@ -124,8 +124,7 @@ MainWindow::MainWindow(Seams seams, QWidget *parent)
                 if (m_connection->bytesAvailable() > 0)
                     Winsock1_DataArrival(m_connection->bytesAvailable());
             });
-    connect(m_pacer, &TranscriptPacer::shown, m_transcriptView,
-            [this] { m_transcriptView->moveCursor(QTextCursor::End); });
+    connect(m_pacer, &TranscriptPacer::shown, m_transcriptView, &TranscriptView::followReceived);
     connect(m_connection, &ChatConnection::refused, this,
             [this](ChatConnection::Refusal reason, const QString &errorText) {
                 m_seams.reportError(this, refusalSentence(reason, errorText));

@@ -239,6 +239,20 @@ TranscriptView::TranscriptView(QWidget *parent)
     horizontalScrollBar()->setAccessibleName(tr("Transcript horizontal scroll bar"));
 }
 
+void TranscriptView::followReceived()
+{
+    // With the viewport's updates off, the box jumps to the end rather than
+    // working out a smooth scroll from where it was, which would lay out all
+    // the text between; turned on again, it repaints once.
+    viewport()->setUpdatesEnabled(false);
+    m_transcript->release();
+    verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+    const QTextCursor caret = textCursor();
+    if (caret.hasSelection() || caret.position() != document()->characterCount() - 1)
+        moveCursor(QTextCursor::End);
+    viewport()->setUpdatesEnabled(true);
+}
+
 void TranscriptView::insertAtCaret(QStringView text)
 {
     QTextCursor caret = textCursor();

@@ -25,6 +25,10 @@ public:
 
     // Text at the caret, replacing the selection; the caret ends after it.
     void insertAtCaret(QStringView text);
+    // Catches up with the text received since the last time (the
+    // transcript's release()) and follows it: the newest text in view, the
+    // caret at the end, one repaint.
+    void followReceived();
 
 Q_SIGNALS:
     // Enter without Ctrl, which the window passes to its default button.

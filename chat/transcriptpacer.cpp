@@ -10,75 +10,86 @@ TranscriptPacer::TranscriptPacer(Transcript *transcript, QObject *parent)
     , m_transcript(transcript)
 {
     m_stepper.setSingleShot(true);
-    m_stepper.setInterval(0);
+    m_stepper.setTimerType(Qt::PreciseTimer);
     connect(&m_stepper, &QTimer::timeout, this, &TranscriptPacer::step);
+    m_sinceShown.start();
 }
 
 void TranscriptPacer::receive(QStringView text)
 {
     m_waiting.append(text);
-    // A little that arrives while nothing waits is shown at once; more waits
-    // for the next step, so that reading the socket stays short.
-    if (m_stepper.isActive())
+    if (!m_unshown && !m_stepper.isActive() && waiting() <= atOnceCharacters) {
+        add(waiting());
+        show();
         return;
-    if (waiting() <= minStepCharacters)
-        showForAStep();
-    else
-        m_stepper.start();
+    }
+    scheduleStep();
 }
 
 bool TranscriptPacer::isShowingAll() const
 {
-    return waiting() == 0 && !m_transcript->isOverBound();
+    return waiting() == 0 && !m_unshown && !m_transcript->isOverBound();
 }
 
 void TranscriptPacer::step()
 {
     const bool wasFull = !hasRoom();
-    showForAStep();
-    if (wasFull && hasRoom())
-        Q_EMIT roomForMore();
-}
-
-void TranscriptPacer::showForAStep()
-{
-    // One piece, sized from how long the last one took: the document's cost
-    // is per edit and per character, so one edit a step is the cheapest.
-    // The oldest lines go in a step of their own.
     if (m_transcript->isOverBound()) {
         m_transcript->trim();
-        m_stepper.start();
-        return;
+        m_unshown = true;
+    } else if (m_unshown && (waiting() == 0 || m_sinceShown.elapsed() >= frameMilliseconds)) {
+        show();
+    } else {
+        // Pieces until the pass's time is spent: the cost of a piece is its
+        // characters, so the pass adapts to the machine without guessing.
+        QElapsedTimer clock;
+        clock.start();
+        while (waiting() > 0 && !m_transcript->isOverBound() && clock.nsecsElapsed() < passNanoseconds)
+            add(qMin(pieceCharacters, waiting()));
     }
-    QElapsedTimer clock;
-    clock.start();
-    showPiece(qMin(m_stepCharacters, waiting()));
-    Q_EMIT shown();
-    const double taken = qMax<qint64>(clock.nsecsElapsed(), 1) / 1e6;
-    const double scale = qMin(stepMilliseconds / taken, 1.5); // grows slowly: costs vary
-    m_stepCharacters = qBound<qsizetype>(minStepCharacters, qsizetype(m_stepCharacters * scale), roomCharacters);
-    if (waiting() > 0 || m_transcript->isOverBound())
-        m_stepper.start();
+    if (wasFull && hasRoom())
+        Q_EMIT roomForMore();
+    scheduleStep();
 }
 
-void TranscriptPacer::showPiece(qsizetype characters)
+void TranscriptPacer::scheduleStep()
 {
-    m_transcript->appendUntrimmed(QStringView(m_waiting).mid(m_waitingFrom, characters));
+    // More to add or remove: in the next pass. Only the views to catch up:
+    // after a pause in what arrives, or once the frame is over; whatever
+    // arrives first restarts this.
+    if (waiting() > 0 || m_transcript->isOverBound())
+        m_stepper.start(0);
+    else if (m_unshown)
+        m_stepper.start(int(qBound(qint64(0), frameMilliseconds - m_sinceShown.elapsed(), qint64(pauseMilliseconds))));
+}
+
+void TranscriptPacer::add(qsizetype characters)
+{
+    m_transcript->append(QStringView(m_waiting).mid(m_waitingFrom, characters));
     m_waitingFrom += characters;
-    // What was shown goes, once it is the larger part.
+    m_unshown = true;
+    // What was added goes, once it is the larger part.
     if (m_waitingFrom * 2 >= m_waiting.size()) {
         m_waiting.remove(0, m_waitingFrom);
         m_waitingFrom = 0;
     }
 }
 
+void TranscriptPacer::show()
+{
+    m_unshown = false;
+    m_sinceShown.restart();
+    Q_EMIT shown();
+}
+
 void TranscriptPacer::showWaiting()
 {
     const bool wasFull = !hasRoom();
-    if (waiting() > 0) {
-        showPiece(waiting());
+    if (waiting() > 0)
+        add(waiting());
+    if (m_unshown) {
         m_transcript->trim();
-        Q_EMIT shown();
+        show();
     }
     m_stepper.stop();
     if (wasFull)
@@ -90,6 +101,8 @@ void TranscriptPacer::dropWaiting()
     const bool wasFull = !hasRoom();
     m_waiting.clear();
     m_waitingFrom = 0;
+    if (m_unshown)
+        show();
     m_stepper.stop();
     if (wasFull)
         Q_EMIT roomForMore();

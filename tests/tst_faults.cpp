@@ -81,6 +81,9 @@ void tst_Faults::serverClosesRightAfterItsLastBytes()
     QVERIFY(h.showsAll(quint64(sent.size()), 60000));
     QVERIFY(reach(h, ChatConnection::State::ClosedByServer));
     QVERIFY(h.shown().endsWith(QStringLiteral("> line\nthe very last bytes")));
+    // The box followed the flood to its end: the caret there, and in view.
+    QCOMPARE(h.caret(), h.Text2->document()->characterCount() - 1);
+    QVERIFY(h.Text2->viewport()->rect().contains(h.Text2->cursorRect()));
     QVERIFY(h.errors.isEmpty());
     QVERIFY(chatsNormally(h));
 }

@@ -6,6 +6,7 @@
 #include "transcriptrules.h"
 #include "warnings.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextDocument>
@@ -32,6 +33,16 @@ QString lines(qsizetype characters)
     return text;
 }
 
+// A layout that tells its views of every change, as a text box's does.
+class TellingLayout : public NoLayout
+{
+public:
+    using NoLayout::NoLayout;
+
+protected:
+    void documentChanged(int, int, int) override { Q_EMIT documentSizeChanged({}); }
+};
+
 } // namespace
 
 void tst_TranscriptPacer::pacesReceivedText_data()
@@ -43,7 +54,7 @@ void tst_TranscriptPacer::pacesReceivedText_data()
     QTest::addColumn<int>("roomSignals");         // roomForMore() in the end
     QTest::addColumn<bool>("allShown");           // every piece in the transcript in the end; else none
     const qsizetype room = TranscriptPacer::roomCharacters;
-    const qsizetype little = TranscriptPacer::minStepCharacters;
+    const qsizetype little = TranscriptPacer::atOnceCharacters;
     QTest::newRow("a little is shown at once") << QList<qsizetype>{100} << "wait" << qsizetype(100) << false << 0 << true;
     QTest::newRow("more waits for the steps") << QList<qsizetype>{little + 1} << "wait" << qsizetype(0) << false << 0 << true;
     QTest::newRow("a little after more waits its turn")
@@ -65,11 +76,15 @@ void tst_TranscriptPacer::pacesReceivedText()
     QFETCH(int, roomSignals);
     QFETCH(bool, allShown);
     QTextDocument document;
-    document.setDocumentLayout(new NoLayout(&document));
+    document.setDocumentLayout(new TellingLayout(&document));
     Transcript transcript(&document);
     TranscriptPacer pacer(&transcript);
     QSignalSpy room(&pacer, &TranscriptPacer::roomForMore);
     QSignalSpy shown(&pacer, &TranscriptPacer::shown);
+    // The views hear of received text only when it is shown, as a box
+    // showing it catches up: not once an append.
+    QObject::connect(&pacer, &TranscriptPacer::shown, &transcript, &Transcript::release);
+    QSignalSpy told(document.documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged);
 
     // The window takes from the socket only while there is room.
     QString received;
@@ -104,6 +119,7 @@ void tst_TranscriptPacer::pacesReceivedText()
     QVERIFY(received.endsWith(kept)); // whole, in order, or its newest lines
     QVERIFY(kept.size() == received.size() || kept.size() >= Transcript::keptCharacters - 2 * Transcript::groupCharacters);
     QVERIFY(shown.size() >= 1);
+    QVERIFY2(told.size() <= shown.size(), qPrintable(QStringLiteral("%1 > %2").arg(told.size()).arg(shown.size())));
 }
 
 QTEST_GUILESS_MAIN(tst_TranscriptPacer)

@@ -31,6 +31,12 @@ int byteOf(char16_t c)
 QString fromWire(const QByteArray &bytes)
 {
     QString text = QString::fromLatin1(bytes);
+    // Most text has no byte from 0x80 to 0x9F; a quick look says so.
+    bool any = false;
+    for (const char b : bytes)
+        any |= uchar(b) - 0x80u < 0x20u;
+    if (!any)
+        return text;
     for (QChar &c : text) {
         if (c.unicode() >= 0x80 && c.unicode() < 0xA0)
             c = QChar(high[c.unicode() - 0x80]);

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Ombrix <ombrix@ombrix.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "allocator.h"
 #include "commandline.h"
 #include "mainwindow.h"
 #include "openwindows.h"
@@ -11,6 +12,7 @@
 
 int main(int argc, char *argv[])
 {
+    Allocator::keepLargeBuffersForReuse();
     // Before the application object, which needs a display: --help and
     // --version work in any terminal.
     QStringList arguments;

@@ -11,6 +11,7 @@
 //   vantor_bench --check    the window only, failing past the memory bound,
 //                           on a freeze, or past the time allowed
 //   vantor_bench STREAM window|limit    one run, one line of figures
+#include "allocator.h"
 #include "mainwindow.h"
 #include "chatconnection.h"
 #include "transcriptpacer.h"
@@ -54,16 +55,15 @@ constexpr double checkPeakMegabytes = 100;
 constexpr qint64 checkStallMs = 1000;
 constexpr int checkSeconds = 180;
 
-// Chat lines of about 75 bytes, made as they are sent so the sender holds no copy.
+// Chat lines of about 75 bytes, made as they are sent so the sender holds no
+// copy of the stream: a slice of the line repeated.
 QByteArray chunk(const Stream &stream, qint64 offset, qint64 size)
 {
+    if (!stream.lines)
+        return QByteArray(size, 'x');
     static const QByteArray line = "<Player1234> hello everyone, anyone up for a game of melee on lordaeron?\r\n";
-    QByteArray out(size, 'x');
-    if (stream.lines) {
-        for (qint64 i = 0; i < size; ++i)
-            out[i] = line[(offset + i) % line.size()];
-    }
-    return out;
+    static const QByteArray lines = line.repeated(int(128 * 1024 / line.size() + 2));
+    return lines.mid(offset % line.size(), size);
 }
 
 void serve(const Stream &stream, std::promise<quint16> &port)
@@ -136,19 +136,29 @@ int runOne(const Stream &stream, bool window)
     QTcpSocket plain;
     qint64 received = 0;
     // When the first and the last tenth of the stream came in: a reader that
-    // slows down as the transcript grows takes longer for the last.
-    qint64 firstTenth = -1;
-    qint64 lastTenthStart = -1;
-    qint64 lastTenthStartBytes = 0;
+    // slows down as the transcript grows takes longer for the last. Progress
+    // is seen only between two passes of the event loop, so the moment a
+    // tenth was crossed is put between the two sightings around it, in
+    // proportion: a short stream's tenth lasts a few passes.
+    double firstTenth = -1;
+    double lastTenthStart = -1;
+    double seenAt = 0;
+    qint64 seenBytes = 0;
+    auto crossedAt = [&](qint64 mark, double now, qint64 total) {
+        return seenAt + (now - seenAt) * double(mark - seenBytes) / double(std::max<qint64>(1, total - seenBytes));
+    };
     auto progress = [&](qint64 total) {
-        if (first < 0)
+        const double now = clock.nsecsElapsed() / 1e6;
+        if (first < 0) {
             first = clock.elapsed();
-        if (firstTenth < 0 && total >= stream.bytes / 10)
-            firstTenth = clock.elapsed();
-        if (lastTenthStart < 0 && total >= stream.bytes / 10 * 9) {
-            lastTenthStart = clock.elapsed();
-            lastTenthStartBytes = total;
+            seenAt = now;
         }
+        if (firstTenth < 0 && total >= stream.bytes / 10)
+            firstTenth = crossedAt(stream.bytes / 10, now, total);
+        if (lastTenthStart < 0 && total >= stream.bytes / 10 * 9)
+            lastTenthStart = crossedAt(stream.bytes / 10 * 9, now, total);
+        seenAt = now;
+        seenBytes = total;
         if (total >= stream.bytes && last < 0) {
             QCoreApplication::processEvents(); // let it paint what arrived last
             last = clock.elapsed();
@@ -193,8 +203,8 @@ int runOne(const Stream &stream, bool window)
     std::sort(gaps.begin(), gaps.end());
     const qint64 longestStall = gaps.empty() ? 0 : gaps.back();
     const qint64 p99 = gaps.empty() ? 0 : gaps[gaps.size() * 99 / 100];
-    const double firstRate = (stream.bytes / 10) / 1e3 / std::max<qint64>(1, firstTenth - first);
-    const double lastRate = (stream.bytes - lastTenthStartBytes) / 1e3 / std::max<qint64>(1, last - lastTenthStart);
+    const double firstRate = (stream.bytes / 10) / std::max(1.0, firstTenth - first);
+    const double lastRate = (stream.bytes - stream.bytes / 10 * 9) / std::max(1.0, last - lastTenthStart);
     std::printf("%-16s %-7s %8.1f MB/s %7lld ms %7lld ms %8.1f MB %9.2f%s\n", stream.name,
                 window ? "window" : "limit", stream.bytes / 1e6 / seconds,
                 static_cast<long long>(longestStall), static_cast<long long>(p99), peakMegabytes(),
@@ -212,6 +222,7 @@ int runOne(const Stream &stream, bool window)
 
 int main(int argc, char *argv[])
 {
+    Allocator::keepLargeBuffersForReuse(); // as the program does
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (argc == 3) {

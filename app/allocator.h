@@ -1,0 +1,28 @@
+// SPDX-FileCopyrightText: 2026 The Ombrix <ombrix@ombrix.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <cstdlib> // says whether the C library is glibc
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
+namespace Allocator {
+
+// Past its bound, the transcript's document copies its text (megabytes of
+// it) into a new buffer every few megabytes of a flood. By default the C
+// library gives buffers that large back to the kernel when they are freed,
+// and every new one then costs a page fault for each of its pages: on a
+// virtual machine, over ten milliseconds, a frame lost each time. Kept for
+// reuse instead, the copy costs what copying costs. Call first thing in
+// main(). The C library of Debian (glibc) only; elsewhere its defaults stand.
+inline void keepLargeBuffersForReuse()
+{
+#if defined(__GLIBC__)
+    mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024); // the most it takes
+    mallopt(M_TRIM_THRESHOLD, 64 * 1024 * 1024);
+#endif
+}
+
+} // namespace Allocator

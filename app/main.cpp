@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -30,10 +31,6 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral(VANTOR_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(VANTOR_APP_ID));
-    QIcon icon;
-    for (const int size : {16, 32, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/vantor-%1.png").arg(size));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("vantor"), icon));
     OpenWindows windows;
     QObject::connect(&windows, &OpenWindows::lastClosed, &app, [] { QCoreApplication::exit(0); });
 
@@ -42,6 +39,15 @@ int main(int argc, char *argv[])
     auto *window = new MainWindow(seams);
     window->show();
     window->activateWindow();
+    // The icon once the window is up, which need not wait for its pictures
+    // to be read. It is the program's own: a lookup in the desktop's icon
+    // theme would only find the same picture, and search for it first.
+    QTimer::singleShot(0, [] {
+        QIcon icon;
+        for (const int size : {16, 32, 64, 128, 256})
+            icon.addFile(QStringLiteral(":/icons/vantor-%1.png").arg(size), QSize(size, size));
+        QApplication::setWindowIcon(icon);
+    });
     const int status = app.exec();
     windows.deleteAll(); // EXIT ends the program with every window still open
     return status;

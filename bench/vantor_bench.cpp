@@ -135,19 +135,22 @@ int runOne(const Stream &stream, bool window)
     std::unique_ptr<MainWindow> form;
     QTcpSocket plain;
     qint64 received = 0;
-    // When the first and the last tenth of the stream came in: a reader that
-    // slows down as the transcript grows takes longer for the last. Progress
-    // is seen only between two passes of the event loop, so the moment a
-    // tenth was crossed is put between the two sightings around it, in
-    // proportion: a short stream's tenth lasts a few passes.
+    // When the first and the last tenth of the stream were taken in: a reader
+    // that slows down as the transcript grows takes longer for the last.
+    // Both are counted as the reader takes the bytes (what the window shows
+    // last, it shows a moment after), and progress is seen only between two
+    // passes of the event loop, so the moment a tenth was crossed is put
+    // between the two sightings around it, in proportion: a short stream's
+    // tenth lasts a few passes.
     double firstTenth = -1;
     double lastTenthStart = -1;
+    double allTaken = -1;
     double seenAt = 0;
     qint64 seenBytes = 0;
     auto crossedAt = [&](qint64 mark, double now, qint64 total) {
         return seenAt + (now - seenAt) * double(mark - seenBytes) / double(std::max<qint64>(1, total - seenBytes));
     };
-    auto progress = [&](qint64 total) {
+    auto progress = [&](qint64 total, bool allShown) {
         const double now = clock.nsecsElapsed() / 1e6;
         if (first < 0) {
             first = clock.elapsed();
@@ -157,9 +160,11 @@ int runOne(const Stream &stream, bool window)
             firstTenth = crossedAt(stream.bytes / 10, now, total);
         if (lastTenthStart < 0 && total >= stream.bytes / 10 * 9)
             lastTenthStart = crossedAt(stream.bytes / 10 * 9, now, total);
+        if (allTaken < 0 && total >= stream.bytes)
+            allTaken = crossedAt(stream.bytes, now, total);
         seenAt = now;
         seenBytes = total;
-        if (total >= stream.bytes && last < 0) {
+        if (total >= stream.bytes && allShown && last < 0) {
             QCoreApplication::processEvents(); // let it paint what arrived last
             last = clock.elapsed();
             QCoreApplication::quit();
@@ -176,20 +181,19 @@ int runOne(const Stream &stream, bool window)
         form = std::make_unique<MainWindow>(seams);
         form->setAttribute(Qt::WA_DeleteOnClose, false);
         form->show();
-        // What counts is what has been shown: the window shows what it took
-        // in steps.
+        // The stream ends when the window has shown it all: it shows what it
+        // takes in passes.
         auto *connection = form->findChild<ChatConnection *>(QStringLiteral("Winsock1"));
         auto *pacer = form->findChild<TranscriptPacer *>();
         watch = [&, connection, pacer] {
-            const qint64 shown = qint64(connection->bytesReceived()) - (pacer->isShowingAll() ? 0 : 1);
-            if (shown > 0)
-                progress(shown);
+            if (connection->bytesReceived() > 0)
+                progress(qint64(connection->bytesReceived()), pacer->isShowingAll());
         };
         form->findChild<QPushButton *>(QStringLiteral("cmdConnect"))->click();
     } else {
         QObject::connect(&plain, &QTcpSocket::readyRead, [&] {
             received += plain.readAll().size();
-            progress(received);
+            progress(received, true);
         });
         plain.connectToHost(QHostAddress::LocalHost, port.get());
     }
@@ -204,7 +208,7 @@ int runOne(const Stream &stream, bool window)
     const qint64 longestStall = gaps.empty() ? 0 : gaps.back();
     const qint64 p99 = gaps.empty() ? 0 : gaps[gaps.size() * 99 / 100];
     const double firstRate = (stream.bytes / 10) / std::max(1.0, firstTenth - first);
-    const double lastRate = (stream.bytes - stream.bytes / 10 * 9) / std::max(1.0, last - lastTenthStart);
+    const double lastRate = (stream.bytes - stream.bytes / 10 * 9) / std::max(1.0, allTaken - lastTenthStart);
     std::printf("%-16s %-7s %8.1f MB/s %7lld ms %7lld ms %8.1f MB %9.2f%s\n", stream.name,
                 window ? "window" : "limit", stream.bytes / 1e6 / seconds,
                 static_cast<long long>(longestStall), static_cast<long long>(p99), peakMegabytes(),

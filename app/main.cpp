@@ -29,12 +29,15 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+    // Its name to the desktop and to screen readers, whatever the file is called.
+    QApplication::setApplicationName(QStringLiteral("vantor"));
     QApplication::setApplicationVersion(QStringLiteral(VANTOR_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(VANTOR_APP_ID));
     OpenWindows windows;
     QObject::connect(&windows, &OpenWindows::lastClosed, &app, [] { QCoreApplication::exit(0); });
 
-    Seams seams = Seams::production();
+    // The chat gateways this program contacts, fixed when it was built.
+    Seams seams = Seams::production({QStringLiteral(VANTOR_SERVER_ADDRESS), QStringLiteral(VANTOR_SERVICE_HOST)});
     seams.openWindows = &windows;
     auto *window = new MainWindow(seams);
     window->show();

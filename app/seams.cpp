@@ -9,10 +9,10 @@
 #include <QDesktopServices>
 #include <QMessageBox>
 
-Seams Seams::production()
+Seams Seams::production(Endpoints endpoints)
 {
     Seams seams;
-    seams.endpoints = Endpoints::production();
+    seams.endpoints = std::move(endpoints);
     seams.reportError = [](QWidget *parent, const QString &sentence) {
         Look::messageBox(QMessageBox::Warning, parent->window()->windowTitle(), sentence, parent)->exec();
     };

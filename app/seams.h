@@ -31,5 +31,6 @@ struct Seams
     // Counts the program's windows, so that it ends with the last; may be null.
     OpenWindows *openWindows = nullptr;
 
-    static Seams production();
+    // The program's own: message boxes, the desktop's browser, the exit.
+    static Seams production(Endpoints endpoints);
 };

@@ -5,13 +5,11 @@
 
 #include <QString>
 
-// Where CONNECT and File > Connect go. The program uses production(); tests
-// build windows with loopback endpoints instead.
+// Where CONNECT and File > Connect go. The program's are fixed when it is
+// built (its main() has them); tests build windows with loopback endpoints.
 struct Endpoints
 {
     QString serverAddress; // CONNECT: one fixed server, dotted-quad IPv4
     QString serviceHost;   // File > Connect: the service's host name
     quint16 port = 6112;
-
-    static Endpoints production();
 };

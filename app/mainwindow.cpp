@@ -125,6 +125,7 @@ MainWindow::MainWindow(Seams seams, QWidget *parent)
                     Winsock1_DataArrival(m_connection->bytesAvailable());
             });
     connect(m_pacer, &TranscriptPacer::shown, m_transcriptView, &TranscriptView::followReceived);
+    connect(m_connection, &ChatConnection::failed, this, &MainWindow::Winsock1_Error);
     connect(m_connection, &ChatConnection::refused, this,
             [this](ChatConnection::Refusal reason, const QString &errorText) {
                 m_seams.reportError(this, refusalSentence(reason, errorText));
@@ -225,6 +226,29 @@ QString MainWindow::refusalSentence(ChatConnection::Refusal reason, const QStrin
     return {};
 }
 
+QString MainWindow::failureNotice(ChatConnection::Failure failure, const QString &errorText)
+{
+    using Failure = ChatConnection::Failure;
+    switch (failure) {
+    case Failure::Refused:
+        return tr("[Could not connect: the server refused the connection. Press LOG OFF, then try again.]");
+    case Failure::HostNotFound:
+        return tr("[Could not connect: the server's name was not found. Check that you are online, press LOG OFF, then try again.]");
+    case Failure::NoAnswer:
+        return tr("[Could not connect: the server did not answer within %1 seconds. Press LOG OFF, then try again.]")
+            .arg(ChatConnection::connectTimeoutMilliseconds / 1000);
+    case Failure::Unreachable:
+        return tr("[Could not connect: %1. Press LOG OFF, then try again.]").arg(errorText);
+    case Failure::Reset:
+        return tr("[The connection was lost: it was reset by the server or the network. Press LOG OFF, then connect again.]");
+    case Failure::StoppedAnswering:
+        return tr("[The connection was lost: the server stopped answering. Press LOG OFF, then connect again.]");
+    case Failure::Lost:
+        return tr("[The connection was lost: %1. Press LOG OFF, then connect again.]").arg(errorText);
+    }
+    return {};
+}
+
 void MainWindow::connectTo(const QString &host)
 {
     m_connection->connectToHost(host, m_seams.endpoints.port);
@@ -268,6 +292,17 @@ void MainWindow::Disconnect_Click()
 void MainWindow::cmdExit_Click()
 {
     m_seams.endProgram();
+}
+
+void MainWindow::Winsock1_Error(ChatConnection::Failure failure, const QString &errorText)
+{
+    // Told where the person reads on, and no box that would take the keys
+    // being typed: what arrived before the failure, then the notice after it.
+    while (m_connection->bytesAvailable() > 0)
+        m_pacer->receive(WireText::fromWire(m_connection->getData()));
+    m_pacer->showWaiting();
+    m_transcriptView->transcript()->appendNotice(failureNotice(failure, errorText));
+    m_transcriptView->followReceived();
 }
 
 void MainWindow::Winsock1_DataArrival(qint64)

@@ -36,6 +36,9 @@ private:
     void connectTo(const QString &host);
     // What the person reads when the connection refuses an operation.
     static QString refusalSentence(ChatConnection::Refusal reason, const QString &errorText);
+    // What the person reads at the end of the transcript when the connection
+    // fails on its own.
+    static QString failureNotice(ChatConnection::Failure failure, const QString &errorText);
     // The Options items: the input line becomes the start of a chat command.
     void prefill(const QString &command);
 
@@ -46,6 +49,7 @@ private:
     void Disconnect_Click();
     void cmdExit_Click();
     void Winsock1_DataArrival(qint64 bytesWaiting);
+    void Winsock1_Error(ChatConnection::Failure failure, const QString &errorText);
 
     Seams m_seams;
     InputLine *m_inputLine;

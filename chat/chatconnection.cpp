@@ -3,6 +3,7 @@
 
 #include "chatconnection.h"
 
+#include <QCoreApplication>
 #include <QTcpSocket>
 #include <QTimer>
 
@@ -18,12 +19,16 @@ ChatConnection::ChatConnection(QObject *parent)
     , m_closed(new QObject(this))
     , m_socket(newSocket())
 {
+    m_connectTimer.setSingleShot(true);
+    m_connectTimer.setInterval(connectTimeoutMilliseconds);
+    connect(&m_connectTimer, &QTimer::timeout, this, &ChatConnection::onConnectTimeout);
 }
 
 ChatConnection::~ChatConnection()
 {
     // Ending the program sends nothing more: drop what is still unsent.
     disconnect(m_socket, nullptr, this, nullptr);
+    m_liveness.release();
     m_socket->abort();
 }
 
@@ -55,6 +60,7 @@ bool ChatConnection::connectToHost(const QString &host, quint16 port)
     }
     m_errorString.clear();
     setState(State::Connecting);
+    m_connectTimer.start();
     m_socket->connectToHost(host, port);
     return true;
 }
@@ -96,6 +102,8 @@ void ChatConnection::close()
     // still arrives (data left unread at the end would make the kernel reset
     // the connection and drop the rest); a new CONNECT gets a fresh socket at
     // once.
+    m_connectTimer.stop();
+    m_liveness.release();
     QTcpSocket *old = m_socket;
     m_socket = newSocket();
     disconnect(old, nullptr, this, nullptr);
@@ -126,8 +134,28 @@ void ChatConnection::setState(State state)
 
 void ChatConnection::onConnected()
 {
-    if (m_state == State::Connecting)
-        setState(State::Connected);
+    if (m_state != State::Connecting)
+        return;
+    m_connectTimer.stop();
+    m_liveness.watch(m_socket);
+    setState(State::Connected);
+}
+
+void ChatConnection::onConnectTimeout()
+{
+    if (m_state != State::Connecting)
+        return;
+    // Gives up on the lookup or the handshake; abort() emits no error.
+    m_socket->abort();
+    fail(Failure::NoAnswer, QCoreApplication::translate("QNativeSocketEngine", "Connection timed out"));
+}
+
+void ChatConnection::fail(Failure failure, const QString &errorText)
+{
+    m_connectTimer.stop();
+    m_errorString = errorText;
+    setState(State::Error);
+    Q_EMIT failed(failure, errorText);
 }
 
 void ChatConnection::onReadyRead()
@@ -142,15 +170,38 @@ void ChatConnection::onEnded()
     auto open = [this] { return m_state == State::Connecting || m_state == State::Connected; };
     if (!open())
         return;
+    const bool wasOpen = m_state == State::Connected;
+    const QAbstractSocket::SocketError error = m_socket->error();
+    const bool closedByServer = wasOpen && error == QAbstractSocket::RemoteHostClosedError
+                                && !m_liveness.endedByReset();
+    m_liveness.release();
+    const QString errorText = m_socket->errorString();
     // Whatever the server sent before it went away is still shown.
     onReadyRead();
     if (!open()) // a reader may have closed it
         return;
-    if (m_socket->error() == QAbstractSocket::RemoteHostClosedError && m_state == State::Connected) {
+    if (closedByServer) {
         setState(State::ClosedByServer);
-    } else {
-        m_errorString = m_socket->errorString();
-        setState(State::Error);
+        return;
+    }
+    if (wasOpen) {
+        if (error == QAbstractSocket::RemoteHostClosedError)
+            fail(Failure::Reset, QCoreApplication::translate("QNativeSocketEngine", "Connection reset"));
+        else if (error == QAbstractSocket::SocketTimeoutError)
+            fail(Failure::StoppedAnswering, errorText);
+        else
+            fail(Failure::Lost, errorText);
+        return;
+    }
+    switch (error) {
+    case QAbstractSocket::ConnectionRefusedError:
+        return fail(Failure::Refused, errorText);
+    case QAbstractSocket::HostNotFoundError:
+        return fail(Failure::HostNotFound, errorText);
+    case QAbstractSocket::SocketTimeoutError:
+        return fail(Failure::NoAnswer, errorText);
+    default:
+        return fail(Failure::Unreachable, errorText);
     }
 }
 

@@ -6,6 +6,9 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QTimer>
+
+#include "tcpliveness.h"
 
 class QTcpSocket;
 
@@ -38,8 +41,27 @@ public:
     };
     Q_ENUM(Refusal)
 
+    // Why the connection failed on its own, not asked to: the connection is
+    // then in the Error state.
+    enum class Failure {
+        Refused,          // connecting: nobody listens there
+        HostNotFound,     // connecting: the name does not resolve
+        NoAnswer,         // connecting: no answer within the connect timeout
+        Unreachable,      // connecting: the network said no; the socket's error text comes with it
+        Reset,            // open: the server or a router reset it
+        StoppedAnswering, // open: the keep-alive probes or sent data went unanswered
+        Lost,             // open: anything else; the socket's error text comes with it
+    };
+    Q_ENUM(Failure)
+
     // The most one arrival holds.
     static constexpr qint64 readBufferSize = 256 * 1024;
+    // How long a connect may take before it gives up. A host lookup that
+    // tries a second name server, and a TCP handshake whose first packets
+    // are lost (the system retries after 1, 3 and 7 s), still fit; the
+    // system's own limit (over two minutes on Linux) leaves a person
+    // wondering.
+    static constexpr int connectTimeoutMilliseconds = 20'000;
 
     explicit ChatConnection(QObject *parent = nullptr);
     ~ChatConnection() override;
@@ -56,6 +78,8 @@ public:
     // Never refused: closing a closed connection is no error. What was sent
     // before still goes out.
     void close();
+    // For tests, which cannot wait connectTimeoutMilliseconds.
+    void setConnectTimeout(int milliseconds) { m_connectTimer.setInterval(milliseconds); }
 
 Q_SIGNALS:
     // Bytes are waiting; getData() takes them.
@@ -63,18 +87,25 @@ Q_SIGNALS:
     void stateChanged(ChatConnection::State state);
     // errorText is the socket's own text for a Failed connection, else empty.
     void refused(ChatConnection::Refusal reason, const QString &errorText);
+    // The connection failed on its own; what it received before is waiting
+    // for getData() still. errorText is the socket's own text.
+    void failed(ChatConnection::Failure failure, const QString &errorText);
 
 private:
     void setState(State state);
     void onConnected();
     void onReadyRead();
     void onEnded(); // the server closed the connection, or it broke
+    void onConnectTimeout();
+    void fail(Failure failure, const QString &errorText);
     bool refuse(Refusal reason);
     bool refuseEnded(); // after the server closed, or a failure
     QTcpSocket *newSocket();
 
     QObject *m_closed; // holds the closed sockets that still send what was sent before
     QTcpSocket *m_socket; // the one of the current connection
+    QTimer m_connectTimer;
+    TcpLiveness m_liveness; // of the current connection, while it is open
     State m_state = State::Closed;
     QString m_errorString; // why it failed, in the Error state
     quint64 m_bytesReceived = 0;

@@ -54,6 +54,18 @@ void Transcript::append(QStringView text)
     cursor.endEditBlock();
 }
 
+void Transcript::appendNotice(QStringView text)
+{
+    // The last character, where there is one; a CR received last is a break
+    // already.
+    const int last = m_document->characterCount() - 2;
+    const bool atLineStart = last < 0 || isLineBreak(m_document->characterAt(last));
+    if (!atLineStart)
+        append(u"\n");
+    append(text);
+    append(u"\n");
+}
+
 void Transcript::release()
 {
     if (!m_held)

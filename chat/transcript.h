@@ -61,6 +61,9 @@ public:
     // scrolls away before that is never laid out at all. (Qt's own plain
     // text box holds its views back the same way while it appends.)
     void append(QStringView text);
+    // A notice of the program's own about the received stream, held like
+    // append(): at the end, on a line of its own, ended by a line break.
+    void appendNotice(QStringView text);
     // Past maxCharacters, the oldest lines go, down to keptCharacters. Held
     // from the views like append(). Removing text compacts the document's
     // whole buffer now and then, so this is a step of its own.

@@ -20,8 +20,13 @@ void TranscriptPacer::receive(QStringView text)
     m_waiting.append(text);
     if (!m_unshown && !m_stepper.isActive() && waiting() <= atOnceCharacters) {
         add(waiting());
-        show();
-        return;
+        // A steady channel reaches the bound this way, a little at a time:
+        // the oldest lines go in a pass of their own, and the views catch up
+        // after it.
+        if (!m_transcript->isOverBound()) {
+            show();
+            return;
+        }
     }
     scheduleStep();
 }

@@ -38,6 +38,24 @@ FakeGateway::FakeGateway(QObject *parent)
     });
 }
 
+bool FakeGateway::listenAgain()
+{
+    m_queueFiller.abort();
+    m_silent.close();
+    return m_server.listen(QHostAddress::LocalHost, m_port);
+}
+
+bool FakeGateway::stopAnswering()
+{
+    m_server.close();
+    m_silent.setListenBacklogSize(0);
+    if (!m_silent.listen(QHostAddress::LocalHost, m_port))
+        return false;
+    m_silent.pauseAccepting();
+    m_queueFiller.connectToHost(QHostAddress::LocalHost, m_port);
+    return m_queueFiller.waitForConnected(5000);
+}
+
 bool FakeGateway::waitForConnections(int n, int timeoutMs)
 {
     return QTest::qWaitFor([&] { return m_connections >= n; }, timeoutMs);

@@ -41,10 +41,16 @@ public:
     // Stop listening, so that a connect is refused; and listen again on the
     // same port.
     void stopListening() { m_server.close(); }
-    bool listenAgain() { return m_server.listen(QHostAddress::LocalHost, m_port); }
+    bool listenAgain();
+    // Listen on the same port but answer no handshake: the system's queue of
+    // connections waiting to be taken is full, so Linux drops every new one
+    // unanswered (other systems may refuse it instead).
+    bool stopAnswering();
 
 private:
     QTcpServer m_server;
+    QTcpServer m_silent;
+    QTcpSocket m_queueFiller;
     QPointer<QAbstractSocket> m_client; // not QTcpSocket: read while it is being destroyed
     QByteArray m_received;
     quint16 m_port = 0;

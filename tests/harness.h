@@ -72,10 +72,10 @@ struct Harness
     QLabel *csHyperlink1;
     ChatConnection *Winsock1;
 
-    Harness()
+    explicit Harness(const QString &serviceHost = QStringLiteral("localhost"))
     {
         Seams seams;
-        seams.endpoints = {gateway.address(), QStringLiteral("localhost"), gateway.port()};
+        seams.endpoints = {gateway.address(), serviceHost, gateway.port()};
         seams.reportError = [this](QWidget *parent, const QString &sentence) {
             errors << sentence;
             errorTitles << parent->window()->windowTitle();

@@ -11,6 +11,7 @@
 
 using State = ChatConnection::State;
 using Refusal = ChatConnection::Refusal;
+using Failure = ChatConnection::Failure;
 
 class tst_ChatConnection : public QObject
 {
@@ -22,7 +23,8 @@ private Q_SLOTS:
     void refusesConnectWhileOpen_data();
     void refusesConnectWhileOpen();
     void serverCloseKeepsEveryByte();
-    void failedConnectIsAnError();
+    void failuresSayWhy_data();
+    void failuresSayWhy();
     void closeIsNeverRefusedAndTheSocketIsReused();
 };
 
@@ -55,6 +57,8 @@ void tst_ChatConnection::connectsAndSends()
     QVERIFY(reach(socket, State::Connected));
     QCOMPARE(states.size(), 2);
     QCOMPARE(states.at(1).at(0).value<State>(), State::Connected);
+    // A dead link is found while nobody types.
+    QCOMPARE(socket.findChild<QTcpSocket *>()->socketOption(QAbstractSocket::KeepAliveOption), QVariant(1));
     QVERIFY(socket.sendData("abc\r\n"));
     QVERIFY(gateway.waitForReceived(5));
     QCOMPARE(gateway.received(), QByteArray("abc\r\n"));
@@ -113,6 +117,7 @@ void tst_ChatConnection::serverCloseKeepsEveryByte()
 {
     FakeGateway gateway;
     ChatConnection socket;
+    QSignalSpy failed(&socket, &ChatConnection::failed);
     QVERIFY(socket.connectToHost(gateway.address(), gateway.port()));
     QVERIFY(reach(socket, State::Connected));
     QVERIFY(gateway.waitForConnections(1));
@@ -126,6 +131,7 @@ void tst_ChatConnection::serverCloseKeepsEveryByte()
     QVERIFY(reach(socket, State::ClosedByServer));
     QCOMPARE(drain(socket, sent.size()), sent);
     QCOMPARE(socket.bytesReceived(), quint64(sent.size()));
+    QCOMPARE(failed.size(), 0); // the server's own close is no failure
 
     QSignalSpy refused(&socket, &ChatConnection::refused);
     QVERIFY(!socket.sendData("x"));
@@ -135,27 +141,60 @@ void tst_ChatConnection::serverCloseKeepsEveryByte()
     QCOMPARE(refused.at(1).at(0).value<Refusal>(), Refusal::ClosedByServer);
 }
 
-void tst_ChatConnection::failedConnectIsAnError()
+void tst_ChatConnection::failuresSayWhy_data()
 {
-    quint16 deadPort;
-    {
-        FakeGateway gone;
-        deadPort = gone.port();
-    }
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<Failure>("failure");
+    QTest::newRow("nobody listens") << "refuse" << Failure::Refused;
+    QTest::newRow("a name that cannot resolve") << "bad name" << Failure::HostNotFound;
+    QTest::newRow("a handshake never answered") << "no answer" << Failure::NoAnswer;
+    QTest::newRow("reset while open") << "reset" << Failure::Reset;
+}
+
+// A failure nobody asked for is told as it happens, once, with why; the
+// connection then refuses all but close(), with the same words.
+void tst_ChatConnection::failuresSayWhy()
+{
+    QFETCH(QString, how);
+    QFETCH(Failure, failure);
+    FakeGateway gateway;
     ChatConnection socket;
+    QSignalSpy failed(&socket, &ChatConnection::failed);
     QSignalSpy refused(&socket, &ChatConnection::refused);
-    QVERIFY(socket.connectToHost(QStringLiteral("127.0.0.1"), deadPort));
+    QString host = gateway.address();
+    if (how == u"refuse") {
+        gateway.stopListening();
+    } else if (how == u"bad name") {
+        host = QStringLiteral("no..such..host"); // fails before any lookup leaves the machine
+    } else if (how == u"no answer") {
+#ifndef Q_OS_LINUX
+        QSKIP("only Linux leaves a handshake to a full queue unanswered");
+#endif
+        QVERIFY(gateway.stopAnswering());
+        socket.setConnectTimeout(300);
+    }
+    QVERIFY(socket.connectToHost(host, gateway.port()));
+    if (how == u"reset") {
+        QVERIFY(reach(socket, State::Connected));
+        QVERIFY(gateway.waitForConnections(1));
+        gateway.send("last words");
+        gateway.resetClient();
+    }
     QVERIFY(reach(socket, State::Error));
-    QVERIFY(!socket.sendData("x"));
-    QVERIFY(!socket.connectToHost(QStringLiteral("127.0.0.1"), deadPort));
-    QCOMPARE(refused.size(), 2);
-    // The socket's own words for the failure come with the reason.
-    const QString error = socket.findChild<QTcpSocket *>()->errorString();
+    QCOMPARE(failed.size(), 1);
+    QCOMPARE(failed.at(0).at(0).value<Failure>(), failure);
+    const QString error = failed.at(0).at(1).toString();
     QVERIFY(!error.isEmpty());
+    QTest::qWait(0); // nothing more is said of it
+    QCOMPARE(failed.size(), 1);
+    QVERIFY(!socket.sendData("x"));
+    QVERIFY(!socket.connectToHost(gateway.address(), gateway.port()));
+    QCOMPARE(refused.size(), 2);
     for (const QList<QVariant> &refusal : std::as_const(refused))
         QCOMPARE(refusal, (QList<QVariant>{QVariant::fromValue(Refusal::Failed), error}));
     socket.close();
     QCOMPARE(socket.state(), State::Closed);
+    QCOMPARE(failed.size(), 1);
 }
 
 void tst_ChatConnection::closeIsNeverRefusedAndTheSocketIsReused()

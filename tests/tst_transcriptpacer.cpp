@@ -48,7 +48,8 @@ protected:
 void tst_TranscriptPacer::pacesReceivedText_data()
 {
     QTest::addColumn<QList<qsizetype>>("pieces"); // received back to back, in one pass of the event loop
-    QTest::addColumn<QString>("then");            // "wait" for the steps, "show" what waits (an echo), "drop" it (LOG OFF)
+    QTest::addColumn<QString>("then");            // "wait" for the steps, "show" what waits (an echo), "drop" it (LOG OFF);
+                                                  // "steady": each piece after the one before is shown
     QTest::addColumn<qsizetype>("shownAtOnce");   // characters in the transcript before the event loop runs; -1: not looked at
     QTest::addColumn<bool>("full");               // no room after the pieces
     QTest::addColumn<int>("roomSignals");         // roomForMore() in the end
@@ -65,6 +66,8 @@ void tst_TranscriptPacer::pacesReceivedText_data()
     QTest::newRow("dropping when full gives room") << QList<qsizetype>{room} << "drop" << qsizetype(0) << true << 1 << false;
     QTest::newRow("past the transcript's bound the oldest lines go")
         << QList<qsizetype>(Transcript::maxCharacters / room + 2, room) << "wait" << qsizetype(-1) << true << 1 << true;
+    QTest::newRow("a steady channel keeps to the bound too")
+        << QList<qsizetype>(Transcript::maxCharacters / 3800 + 100, 3800) << "steady" << qsizetype(-1) << false << 0 << true;
 }
 
 void tst_TranscriptPacer::pacesReceivedText()
@@ -89,6 +92,8 @@ void tst_TranscriptPacer::pacesReceivedText()
     // The window takes from the socket only while there is room.
     QString received;
     for (const qsizetype piece : pieces) {
+        if (then == u"steady")
+            QVERIFY(QTest::qWaitFor([&] { return pacer.isShowingAll(); }));
         if (!pacer.hasRoom()) {
             QVERIFY(QTest::qWaitFor([&] { return pacer.hasRoom(); }));
             QCOMPARE(room.size(), 1);

@@ -6,12 +6,14 @@
 #include "contacts.h"
 #include "editcommands.h"
 #include "aboutwindow.h"
+#include "announcer.h"
 #include "hyperlinklabel.h"
 #include "inputline.h"
 #include "look.h"
 #include "lookupwindow.h"
 #include "menutree.h"
 #include "openwindows.h"
+#include "receivedspeech.h"
 #include "transcript.h"
 #include "transcriptpacer.h"
 #include "transcriptview.h"
@@ -22,6 +24,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -125,6 +128,9 @@ MainWindow::MainWindow(Seams seams, QWidget *parent)
                     Winsock1_DataArrival(m_connection->bytesAvailable());
             });
     connect(m_pacer, &TranscriptPacer::shown, m_transcriptView, &TranscriptView::followReceived);
+    m_speech = new ReceivedSpeech(this);
+    m_announcer = new Announcer(client);
+    connect(m_speech, &ReceivedSpeech::speak, m_announcer, &Announcer::announce);
     connect(m_connection, &ChatConnection::failed, this, &MainWindow::Winsock1_Error);
     connect(m_connection, &ChatConnection::refused, this,
             [this](ChatConnection::Refusal reason, const QString &errorText) {
@@ -191,6 +197,11 @@ void MainWindow::buildMenus()
         });
     }
     for (const MenuTree::Menu &menu : MenuTree::menus()) {
+        // A screen reader names an open menu by the parent it has in the tree,
+        // and Qt's tree gives a menu of the menu bar none that it would say:
+        // the menu says so itself as it opens.
+        connect(actions.value(menu.name)->menu(), &QMenu::aboutToShow, this,
+                [this, title = QString(menu.caption).remove(u'&')] { m_announcer->announce(tr("%1 menu").arg(title)); });
         for (const MenuTree::Item &item : menu.items) {
             if (!item.prefill.isEmpty())
                 connect(actions.value(item.name), &QAction::triggered, this,
@@ -285,6 +296,7 @@ void MainWindow::Disconnect_Click()
 {
     m_connection->close();
     m_pacer->dropWaiting();
+    m_speech->clear();
     m_transcriptView->transcript()->replace(u"[YOUR CONNECTION HAS BEEN TERMINATED BY THE BUTTON ON THE LEFT, hehehe]");
     m_transcriptView->moveCursor(QTextCursor::Start);
 }
@@ -299,16 +311,23 @@ void MainWindow::Winsock1_Error(ChatConnection::Failure failure, const QString &
     // Told where the person reads on, and no box that would take the keys
     // being typed: what arrived before the failure, then the notice after it.
     while (m_connection->bytesAvailable() > 0)
-        m_pacer->receive(WireText::fromWire(m_connection->getData()));
+        Winsock1_DataArrival(0);
     m_pacer->showWaiting();
-    m_transcriptView->transcript()->appendNotice(failureNotice(failure, errorText));
+    const QString notice = failureNotice(failure, errorText);
+    m_transcriptView->transcript()->appendNotice(notice);
     m_transcriptView->followReceived();
+    // Said after what arrived before it, in one breath.
+    m_speech->receive(QChar(u'\n') + notice);
+    m_speech->flush();
 }
 
 void MainWindow::Winsock1_DataArrival(qint64)
 {
     // While the transcript has text waiting to be shown, what arrives waits at
     // the socket; roomForMore() brings it in.
-    if (m_pacer->hasRoom())
-        m_pacer->receive(WireText::fromWire(m_connection->getData()));
+    if (m_pacer->hasRoom() || m_connection->state() == ChatConnection::State::Error) {
+        const QString text = WireText::fromWire(m_connection->getData());
+        m_pacer->receive(text);
+        m_speech->receive(text);
+    }
 }

@@ -11,7 +11,9 @@
 
 #include <memory>
 
+class Announcer;
 class EditCommands;
+class ReceivedSpeech;
 class HyperlinkLabel;
 class InputLine;
 class QPushButton;
@@ -55,6 +57,8 @@ private:
     InputLine *m_inputLine;
     TranscriptView *m_transcriptView;
     TranscriptPacer *m_pacer; // shows what the connection receives in the transcript
+    ReceivedSpeech *m_speech; // and says it to a screen reader, through the announcer
+    Announcer *m_announcer;
     QPushButton *m_sendButton;
     QPushButton *m_connectButton;
     QPushButton *m_loginButton;

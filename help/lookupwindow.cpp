@@ -3,6 +3,7 @@
 
 #include "lookupwindow.h"
 
+#include "announcer.h"
 #include "look.h"
 #include "lookuptable.h"
 #include "wordwraplabel.h"
@@ -50,6 +51,12 @@ LookupWindow::LookupWindow(const Design &design)
     m_questionBox->setEditText(design.prompt);
     m_questionBox->setAccessibleName(design.entryName);
     m_questionBox->lineEdit()->setAccessibleName(design.entryName);
+    // An editable combo box's name is its text to a screen reader, which then
+    // said the text twice and never "Question": a label is what names it.
+    // The design shows none, so this one is never shown.
+    auto *entryLabel = new QLabel(design.entryName, this);
+    entryLabel->setBuddy(m_questionBox);
+    entryLabel->hide();
 
     m_answerButton = new QPushButton(tr("Answer!"), this);
     m_answerButton->setObjectName(QStringLiteral("Command1"));
@@ -67,6 +74,8 @@ LookupWindow::LookupWindow(const Design &design)
     // A picked question longer than the field shows its start, not its end.
     connect(m_questionBox, &QComboBox::currentIndexChanged, this,
             [this] { m_questionBox->lineEdit()->setCursorPosition(0); });
+
+    m_announcer = new Announcer(this);
 
     setTabOrder(m_questionBox, m_answerButton);
     m_questionBox->setFocus();
@@ -88,6 +97,9 @@ void LookupWindow::Form_Load()
 void LookupWindow::Command1_Click()
 {
     const QString text = m_table.lookup(m_questionBox->currentText());
-    if (!text.isNull())
-        m_answerLabel->setText(text);
+    if (text.isNull())
+        return;
+    m_answerLabel->setText(text);
+    // The focus stays on the button: the answer is said where it appears.
+    m_announcer->announce(text);
 }

@@ -7,6 +7,7 @@
 #include <QSize>
 #include <QWidget>
 
+class Announcer;
 class LookupTable;
 class QComboBox;
 class QLabel;
@@ -47,4 +48,5 @@ private:
     QComboBox *m_questionBox;
     QPushButton *m_answerButton;
     QLabel *m_answerLabel;
+    Announcer *m_announcer; // says a new answer to a screen reader
 };

@@ -60,6 +60,9 @@ QHash<QString, QAction *> build(QMenuBar *bar)
     for (const Menu &menu : menus()) {
         QMenu *popup = bar->addMenu(menu.caption);
         popup->setObjectName(menu.name);
+        // A screen reader names the open menu by this ("Help"); a menu has no
+        // name of its own, and its title carries the access key's "&".
+        popup->setAccessibleName(QString(menu.caption).remove(u'&'));
         popup->menuAction()->setObjectName(menu.name);
         actions.insert(menu.name, popup->menuAction());
         for (const Item &item : menu.items) {

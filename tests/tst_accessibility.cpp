@@ -2,10 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "harness.h"
+#include "announcer.h"
+#include "receivedspeech.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QComboBox>
+#include <QMenu>
 #include <QMenuBar>
 
 class tst_Accessibility : public QObject
@@ -15,6 +18,8 @@ private Q_SLOTS:
     void init() { failOnWarnings(); }
     void everyControlHasAName_data();
     void everyControlHasAName();
+    void whatIsSpoken_data();
+    void whatIsSpoken();
 };
 
 namespace {
@@ -157,6 +162,113 @@ void tst_Accessibility::everyControlHasAName()
         link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(h.opened, QList<QUrl>{QUrl(QStringLiteral("http://www.ombrix.example/"))});
     }
+}
+
+namespace {
+
+// What the program tells a screen reader, in order: the input line's focus,
+// caret and selection moves, and what appears to be said (the announcer's
+// name as it is shown, which a screen reader speaks).
+struct Told : QObject
+{
+    QStringList said;
+    bool eventFilter(QObject *object, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show) {
+            if (auto *announcer = qobject_cast<Announcer *>(object))
+                said << QStringLiteral("say ") + announcer->accessibleName();
+        } else if (event->type() == QEvent::FocusIn && object->objectName() == u"Text1") {
+            said << QStringLiteral("focus Message");
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void tst_Accessibility::whatIsSpoken_data()
+{
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("Shift+Tab into the input line: the focus alone, no caret move before it")
+        << "backtab" << QStringList{"focus Message"};
+    QTest::newRow("a menu says its name as it opens")
+        << "help menu" << QStringList{"say Help menu"};
+    QTest::newRow("received lines are said once, together, after a pause")
+        << "receive" << QStringList{"say <Player1> hi\n<Player2> there"};
+    QTest::newRow("a flood is said as a count and its newest line")
+        << "flood" << QStringList{"say 500 new lines, the newest: <Spam> 499"};
+    QTest::newRow("a failure is said with what came before it")
+        << "reset" << QStringList{"say half a line\n[The connection was lost: it was reset by the server or the network. Press LOG OFF, then connect again.]"};
+    QTest::newRow("an answer is said where it appears")
+        << "answer" << QStringList{"say You have to push 'connect'. Then you should see a screen asking for your username, type "
+                                  "it in, then your password, then your in! Just mke sure you connect first..."};
+}
+
+void tst_Accessibility::whatIsSpoken()
+{
+    QFETCH(QString, step);
+    QFETCH(QStringList, expected);
+    Harness h;
+    QApplication::setActiveWindow(h.form);
+    QVERIFY(QTest::qWaitForWindowActive(h.form));
+    Told told;
+    qApp->installEventFilter(&told);
+    auto moved = [&] { told.said << QStringLiteral("caret or selection Message"); };
+    connect(h.Text1, &QLineEdit::cursorPositionChanged, &told, moved);
+    connect(h.Text1, &QLineEdit::selectionChanged, &told, moved);
+    if (step == u"backtab") {
+        h.Text1->setCursorPosition(3); // not at the end: the caret is not moved on its way in
+        QTest::keyClick(h.form->windowHandle(), Qt::Key_Tab);
+        told.said.clear();
+        QTest::keyClick(h.form->windowHandle(), Qt::Key_Backtab);
+        QCOMPARE(h.Text1->cursorPosition(), 3);
+        QVERIFY(!h.Text1->hasSelectedText());
+        // The whole line is one run of text: a reader that builds the line
+        // from runs says it to its last character.
+        QAccessibleTextInterface *text = QAccessible::queryAccessibleInterface(h.Text1)->textInterface();
+        int start = -1, end = -1;
+        text->attributes(25, &start, &end);
+        QCOMPARE(start, 0);
+        QCOMPARE(end, 26);
+    } else if (step == u"help menu") {
+        h.item("mnuHelp")->menu()->popup(QPoint());
+        QCOMPARE(QAccessible::queryAccessibleInterface(h.item("mnuHelp")->menu())->text(QAccessible::Name), QStringLiteral("Help"));
+        h.item("mnuHelp")->menu()->hide();
+        told.said.removeIf([](const QString &t) { return t.startsWith(u"focus"); });
+    } else if (step == u"receive" || step == u"flood" || step == u"reset") {
+        QVERIFY(h.connect());
+        told.said.clear();
+        if (step == u"receive") {
+            h.gateway.send("<Player1> hi\r\n");
+            h.gateway.send("<Player2> there\r\n\x01\r\n");
+        } else if (step == u"flood") {
+            QByteArray flood;
+            for (int i = 0; i < 500; ++i)
+                flood += "<Spam> " + QByteArray::number(i) + "\r\n";
+            h.gateway.send(flood);
+        } else {
+            QVERIFY(h.serve("half a line"));
+            h.gateway.resetClient();
+        }
+        QVERIFY(QTest::qWaitFor([&] { return !told.said.isEmpty(); }));
+        QTest::qWait(2 * ReceivedSpeech::quietMilliseconds); // nothing more, nothing twice
+        QCOMPARE(h.Text1->text(), initialInput); // nobody took the keyboard
+        QCOMPARE(QApplication::focusWidget(), h.Text1);
+    } else if (step == u"answer") {
+        h.item("mnuHow")->trigger();
+        QWidget *how = openWindow("frmHow");
+        auto *question = how->findChild<QComboBox *>();
+        // Named by a label, not by its text.
+        const auto labels = QAccessible::queryAccessibleInterface(question)->relations(QAccessible::Label);
+        QCOMPARE(labels.size(), 1);
+        QCOMPARE(labels.first().first->text(QAccessible::Name), QStringLiteral("Question"));
+        question->setCurrentIndex(1);
+        told.said.clear();
+        how->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+    }
+    qApp->removeEventFilter(&told);
+    QCOMPARE(told.said.join(u"|"), expected.join(u"|"));
 }
 
 QTEST_MAIN(tst_Accessibility)

@@ -1,6 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Ombrix <ombrix@ombrix.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+// The TCP state of a connection (SIO_TCP_INFO) is Windows 10's (1703 on);
+// asked of an older Windows it fails, and a reset reads as the server's close.
+#if defined(_WIN32) && !defined(NTDDI_VERSION)
+#define NTDDI_VERSION 0x0A000003 // NTDDI_WIN10_RS2
+#endif
+
 #include "tcpliveness.h"
 
 #include <QAbstractSocket>

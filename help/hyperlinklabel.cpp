@@ -98,6 +98,15 @@ void HyperlinkLabel::resizeEvent(QResizeEvent *event)
     Look::shrinkToFit(this, text(), Qt::AlignCenter | Qt::TextSingleLine);
 }
 
+void HyperlinkLabel::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    // A font set after the size must fit as well (shrinking sets the font
+    // again, which then fits and changes nothing).
+    if (event->type() == QEvent::FontChange)
+        Look::shrinkToFit(this, text(), Qt::AlignCenter | Qt::TextSingleLine);
+}
+
 void HyperlinkLabel::paintEvent(QPaintEvent *event)
 {
     QLabel::paintEvent(event);

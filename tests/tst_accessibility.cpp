@@ -248,6 +248,8 @@ void tst_Accessibility::whatIsSpoken()
                 flood += "<Spam> " + QByteArray::number(i) + "\r\n";
             h.gateway.send(flood);
         } else {
+            if (underWine())
+                QSKIP("Wine cannot tell a reset from the server's close");
             QVERIFY(h.serve("half a line"));
             h.gateway.resetClient();
         }

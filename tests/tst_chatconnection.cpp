@@ -175,6 +175,8 @@ void tst_ChatConnection::failuresSayWhy()
     }
     QVERIFY(socket.connectToHost(host, gateway.port()));
     if (how == u"reset") {
+        if (underWine())
+            QSKIP("Wine cannot tell a reset from the server's close");
         QVERIFY(reach(socket, State::Connected));
         QVERIFY(gateway.waitForConnections(1));
         gateway.send("last words");

@@ -92,6 +92,8 @@ void tst_Faults::failureIsToldWhileTyping()
         h.Winsock1->setConnectTimeout(300);
         h.cmdConnect->click();
     } else {
+        if (underWine())
+            QSKIP("Wine cannot tell a reset from the server's close");
         QVERIFY(h.connect());
         QVERIFY(h.serve("half a li"));
         h.gateway.resetClient();

@@ -17,11 +17,16 @@ namespace Allocator {
 // virtual machine, over ten milliseconds, a frame lost each time. Kept for
 // reuse instead, the copy costs what copying costs. Call first thing in
 // main(). The C library of Debian (glibc) only; elsewhere its defaults stand.
-inline void keepLargeBuffersForReuse()
+// Returns whether the C library took both settings: where it did not, the
+// program works all the same, a little slower under a flood.
+[[nodiscard]] inline bool keepLargeBuffersForReuse()
 {
 #if defined(__GLIBC__)
-    mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024); // the most it takes
-    mallopt(M_TRIM_THRESHOLD, 64 * 1024 * 1024);
+    const bool mmapTaken = mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024) == 1; // the most it takes
+    const bool trimTaken = mallopt(M_TRIM_THRESHOLD, 64 * 1024 * 1024) == 1;
+    return mmapTaken && trimTaken;
+#else
+    return false;
 #endif
 }
 

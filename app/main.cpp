@@ -13,7 +13,8 @@
 
 int main(int argc, char *argv[])
 {
-    Allocator::keepLargeBuffersForReuse();
+    // Refused, it costs only speed under a flood: the program goes on.
+    [[maybe_unused]] const bool reused = Allocator::keepLargeBuffersForReuse();
     // Before the application object, which needs a display: --help and
     // --version work in any terminal.
     QStringList arguments;

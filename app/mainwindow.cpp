@@ -32,10 +32,6 @@
 
 namespace {
 
-// Selects the gateway's line-based chat protocol (0x03), then 0x04 and two
-// empty lines.
-const QByteArray loginPreamble("\x03\x04\r\n\r\n", 6);
-
 QPushButton *makeButton(const char *name, const QString &caption, const QRect &geometry,
                         QWidget *parent)
 {
@@ -277,18 +273,18 @@ void MainWindow::mnuConnect_Click()
 
 void MainWindow::cmdLogin_Click()
 {
-    m_connection->sendData(loginPreamble);
+    m_connection->logIn();
 }
 
 void MainWindow::cmdSend_Click()
 {
     // The echo shows what went on the wire, which may differ from what was
     // typed where a character has no byte of its own.
-    const QByteArray line = WireText::toWire(m_inputLine->text()) + "\r\n";
-    if (!m_connection->sendData(line))
+    QString sent;
+    if (!m_connection->sendLine(m_inputLine->text(), &sent))
         return;
     m_pacer->showWaiting();
-    m_transcriptView->insertAtCaret(WireText::fromWire(line));
+    m_transcriptView->insertAtCaret(sent);
     m_inputLine->clear();
 }
 

@@ -264,7 +264,7 @@ QMimeData *TranscriptView::createMimeDataFromSelection() const
 {
     const QTextCursor cursor = textCursor();
     auto *data = new QMimeData;
-    data->setText(m_transcript->text(cursor.selectionStart(), cursor.selectionEnd()));
+    data->setText(m_transcript->selectedText(cursor));
     return data;
 }
 

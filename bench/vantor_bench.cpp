@@ -222,11 +222,24 @@ int runOne(const Stream &stream, bool window)
     return status;
 }
 
+// The offscreen platform says of each window what it cannot do for it
+// ("This plugin does not support raise()"); among the figures that is noise.
+QtMessageHandler standardMessages = nullptr;
+
+void quietOffscreenNotices(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (!message.startsWith(QLatin1String("This plugin does not support")))
+        standardMessages(type, context, message);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    Allocator::keepLargeBuffersForReuse(); // as the program does
+    standardMessages = qInstallMessageHandler(quietOffscreenNotices);
+    // As the program does; the figures are not the program's where it was refused.
+    if (!Allocator::keepLargeBuffersForReuse())
+        std::fprintf(stderr, "vantor_bench: the C library kept its own buffer settings\n");
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (argc == 3) {

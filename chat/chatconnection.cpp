@@ -3,11 +3,17 @@
 
 #include "chatconnection.h"
 
+#include "wiretext.h"
+
 #include <QCoreApplication>
 #include <QTcpSocket>
 #include <QTimer>
 
 namespace {
+
+// 0x03 selects the gateway's line-based chat protocol; 0x04 and two empty
+// lines follow.
+const QByteArray loginPreamble("\x03\x04\r\n\r\n", 6);
 
 // How long a closed connection may take to send what was sent before.
 constexpr int closingMilliseconds = 10'000;
@@ -79,6 +85,21 @@ bool ChatConnection::sendData(const QByteArray &bytes)
         break;
     }
     m_socket->write(bytes);
+    return true;
+}
+
+bool ChatConnection::logIn()
+{
+    return sendData(loginPreamble);
+}
+
+bool ChatConnection::sendLine(const QString &text, QString *sent)
+{
+    const QByteArray line = WireText::toWire(text) + "\r\n";
+    if (!sendData(line))
+        return false;
+    if (sent)
+        *sent = WireText::fromWire(line);
     return true;
 }
 

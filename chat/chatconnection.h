@@ -72,6 +72,12 @@ public:
 
     bool connectToHost(const QString &host, quint16 port);
     bool sendData(const QByteArray &bytes);
+    // Selects the gateway's line-based chat protocol: the login preamble.
+    bool logIn();
+    // A line of text, in the wire's character set, ended by CR LF. What went
+    // out, as text (a character with no byte of its own goes as "?"), is put
+    // in `sent`: that is what the line shows.
+    bool sendLine(const QString &text, QString *sent = nullptr);
     QByteArray getData();
     // Bytes waiting for getData().
     qint64 bytesAvailable() const;

@@ -206,6 +206,11 @@ QString Transcript::text(int from, int to) const
     return out;
 }
 
+QString Transcript::selectedText(const QTextCursor &cursor) const
+{
+    return text(cursor.selectionStart(), cursor.selectionEnd());
+}
+
 int Transcript::lineStart(int position) const
 {
     QTextBlock block = m_document->findBlock(position);

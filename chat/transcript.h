@@ -86,6 +86,10 @@ public:
     QString text() const;
     // The same for the characters between two document positions.
     QString text(int from, int to) const;
+    // The same for a cursor's selection: what copying it gives, never the
+    // document's own text, which carries U+2029 for line breaks and splits
+    // long lines where they are shown split.
+    QString selectedText(const QTextCursor &cursor) const;
     // The document positions where the line around a position starts and ends
     // (before its line break), across breaks made only for display.
     int lineStart(int position) const;

@@ -18,11 +18,8 @@ EditCommands::EditCommands(QPlainTextEdit *view, Transcript *transcript, QClipbo
 
 void EditCommands::copy()
 {
-    // The transcript's own text, not the cursor's: that would carry U+2029
-    // for line breaks and split long lines where they are shown split.
-    const QTextCursor cursor = m_view->textCursor();
     m_clipboard->clear();
-    m_clipboard->setText(m_transcript->text(cursor.selectionStart(), cursor.selectionEnd()));
+    m_clipboard->setText(m_transcript->selectedText(m_view->textCursor()));
 }
 
 void EditCommands::cut()

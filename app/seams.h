@@ -24,7 +24,7 @@ struct Seams
     // not be opened.
     Look::ErrorReporter reportError;
     HyperlinkLabel::UrlOpener openUrl;
-    // Shows a contact notice as a modal box; returns when it is dismissed.
+    // Shows a contact notice as a box modal to its window; returns at once.
     std::function<void(QWidget *parent, const ContactNotice &notice)> showNotice;
     // Ends the program at once.
     std::function<void()> endProgram;

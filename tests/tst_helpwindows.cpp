@@ -355,12 +355,15 @@ void tst_HelpWindows::contactNotices()
     QCOMPARE(h.notices[0].text, text);
     QCOMPARE(h.notices[0].icon == ContactNotice::Icon::Warning, warning);
 
-    // The box the program shows: plain text, each line whole and unwrapped,
-    // and an icon a screen reader can tell apart.
+    // The box the program shows: modal to the window, with no event loop of
+    // its own (shown from a handler, it returns at once); plain text, each
+    // line whole and unwrapped, and an icon a screen reader can tell apart.
     QVERIFY(QTest::qWaitForWindowActive(h.form));
-    const std::unique_ptr<QMessageBox> box = h.notices[0].makeBox(h.form);
-    box->show();
-    QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == box.get(); }));
+    Seams::production({}).showNotice(h.form, h.notices[0]);
+    const QPointer<QMessageBox> box = h.form->findChild<QMessageBox *>();
+    QVERIFY(box && box->isVisible());
+    QCOMPARE(box->windowModality(), Qt::WindowModal);
+    QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == box; }));
     QCOMPARE(box->icon(), warning ? QMessageBox::Warning : QMessageBox::Information);
     QCOMPARE(box->textFormat(), Qt::PlainText);
     const QString lines = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -376,9 +379,9 @@ void tst_HelpWindows::contactNotices()
 
     // Dismissed, it gives the keyboard back to the control that had it.
     QTest::keyClick(box->windowHandle(), Qt::Key_Return);
-    QVERIFY(!box->isVisible());
     QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == h.form; }));
     QCOMPARE(QApplication::focusWidget(), h.Text1);
+    QVERIFY(QTest::qWaitFor([&] { return box.isNull(); })); // gone once closed
 }
 
 // Closing the main window drops the connection but not the program while a

@@ -3,8 +3,6 @@
 
 #include "transcript.h"
 
-#include <QAbstractTextDocumentLayout>
-#include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -27,6 +25,7 @@ bool endsInDisplayBreak(const QTextBlock &block)
 Transcript::Transcript(QTextDocument *document, QObject *parent)
     : QObject(parent)
     , m_document(document)
+    , m_layout(document)
 {
     // The undo history would otherwise grow without bound. The document's own
     // maximumBlockCount is not used: it lays out every line it removes.
@@ -43,8 +42,7 @@ void Transcript::append(QStringView text)
         text = text.mid(1);
     if (text.isEmpty())
         return;
-    const QSignalBlocker hold(m_document->documentLayout());
-    m_held = true;
+    const QSignalBlocker hold = m_layout.hold();
     // A cursor moved inside an edit block does not lay out the block it lands
     // in to find its x; nothing here needs it.
     QTextCursor cursor(m_document);
@@ -68,13 +66,7 @@ void Transcript::appendNotice(QStringView text)
 
 void Transcript::release()
 {
-    if (!m_held)
-        return;
-    m_held = false;
-    // What the layout would have said after each held edit, said once.
-    QAbstractTextDocumentLayout *layout = m_document->documentLayout();
-    Q_EMIT layout->documentSizeChanged(layout->documentSize());
-    Q_EMIT layout->update();
+    m_layout.release();
 }
 
 void Transcript::insert(QTextCursor &cursor, QStringView text)
@@ -260,8 +252,7 @@ void Transcript::trim()
     const QTextBlock keep = m_document->findBlock(characters - keptCharacters).next();
     if (!keep.isValid())
         return;
-    const QSignalBlocker hold(m_document->documentLayout());
-    m_held = true;
+    const QSignalBlocker hold = m_layout.hold();
     QTextCursor cursor(m_document);
     cursor.beginEditBlock();
     cursor.setPosition(keep.position(), QTextCursor::KeepAnchor);

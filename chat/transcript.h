@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "heldlayout.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringView>
@@ -99,5 +101,5 @@ private:
 
     QTextDocument *m_document;
     bool m_crPending = false; // the received stream's last character is a CR
-    bool m_held = false;      // changed since the views were last told
+    HeldLayout m_layout;      // the views hear of appends and trims at release()
 };

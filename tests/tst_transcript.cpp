@@ -15,6 +15,9 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QPlainTextDocumentLayout>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QSignalSpy>
 
 namespace {
 
@@ -63,6 +66,7 @@ private Q_SLOTS:
     void oldestLinesGoPastTheCharacterBound();
     void editsKeepEveryLine();
     void selectingByLineTakesOneLine();
+    void viewsHearOfHeldEditsOnce();
 };
 
 void tst_Transcript::lineBreaks_data()
@@ -352,4 +356,35 @@ void tst_Transcript::selectingByLineTakesOneLine()
 }
 
 QTEST_MAIN(tst_Transcript)
+// Appends and trims are held from a text box until release(), which tells it
+// once: the speed of a flood rests on this, and on Qt's text box learning of
+// edits only through its layout's signals. Should a Qt release change that,
+// the box lays out every edit (the first half fails) or stays behind (the
+// second half fails).
+void tst_Transcript::viewsHearOfHeldEditsOnce()
+{
+    QPlainTextEdit view;
+    view.resize(300, 200);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    Transcript transcript(view.document());
+    QSignalSpy told(view.document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged);
+    QString lines;
+    for (int i = 0; i < 500; ++i)
+        lines += QStringLiteral("<Player%1> a chat line long enough to wrap in a narrow box\r\n").arg(i);
+    transcript.append(lines);
+    // The edit itself tells the box nothing: it neither lays out nor scrolls.
+    QCOMPARE(told.size(), 0);
+    QCOMPARE(view.verticalScrollBar()->maximum(), 0);
+
+    transcript.release();
+    QCOMPARE(told.size(), 1);
+    // Told once, it knows all of it: it scrolls, and down to the last line.
+    QVERIFY(view.verticalScrollBar()->maximum() > 0);
+    view.moveCursor(QTextCursor::End);
+    view.ensureCursorVisible();
+    QVERIFY(view.viewport()->rect().contains(view.cursorRect()));
+    QVERIFY(view.verticalScrollBar()->value() > 0);
+}
+
 #include "tst_transcript.moc"

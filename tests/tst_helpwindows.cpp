@@ -77,6 +77,7 @@ void tst_HelpWindows::lookup_data()
     QTest::newRow("typed exactly") << "frmHow" << QStringList{"What's my Username and Pass?"} << "click" << 3;
     QTest::newRow("lower case keeps the answer")
         << "frmHow" << QStringList{"How do I chat?", "how do i chat?"} << "click" << 2;
+    QTest::newRow("wrong case alone answers nothing") << "frmHow" << QStringList{"how do i chat?"} << "click" << -1;
     QTest::newRow("trailing space") << "frmHow" << QStringList{"How do I connect? "} << "tab" << -1;
     QTest::newRow("Enter on the focused button")
         << "frmHow" << QStringList{"I have a question, Where can I send it?"} << "tab" << 5;

@@ -176,7 +176,7 @@ void tst_MainWindow::keyboard_data()
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<bool>("connected");
     QTest::addColumn<QString>("effect");
-    QTest::addColumn<QString>("pasted"); // with Ctrl+V into the input line first
+    QTest::addColumn<QString>("pasted"); // with Ctrl+V into the input line first, between "li" and "ne", and "q" typed after it
     QTest::addColumn<QString>("shown");  // what the input line then shows and SEND sends
     const int none = Qt::NoModifier;
     QTest::newRow("Enter in the input line") << 0 << int(Qt::Key_Return) << none << true << "send" << QString() << QString();
@@ -191,7 +191,7 @@ void tst_MainWindow::keyboard_data()
     QTest::newRow("Enter on EXIT") << 6 << int(Qt::Key_Return) << none << true << "exit" << QString() << QString();
     QTest::newRow("Enter in the input line after SEND had the focus") << 8 << int(Qt::Key_Return) << none << true << "send" << QString() << QString();
     QTest::newRow("pasted line breaks are spaces, shown and sent")
-        << 0 << int(Qt::Key_Return) << none << true << "send" << "hi\r\n/ban bob\nx\ry\u2028z\u2029" << "linehi /ban bob x y z ";
+        << 0 << int(Qt::Key_Return) << none << true << "send" << "hi\r\n/ban bob\nx\ry\u2028z\u2029" << "lihi /ban bob x y z qne";
     QTest::newRow("Space on the link") << 7 << int(Qt::Key_Space) << none << false << "link" << QString() << QString();
 }
 
@@ -211,8 +211,12 @@ void tst_MainWindow::keyboard()
     QWindow *window = h.form->windowHandle();
     h.Text1->setText(QStringLiteral("line"));
     if (!pasted.isEmpty()) {
+        // In the middle of the line, where the caret does not land at the
+        // end anyway; typing goes on where the paste ended.
+        h.Text1->setCursorPosition(2);
         QGuiApplication::clipboard()->setText(pasted);
         QTest::keyClick(window, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(window, Qt::Key_Q);
         QCOMPARE(h.Text1->displayText(), shown);
         QCOMPARE(h.Text1->text(), shown);
     } else {

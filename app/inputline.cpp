@@ -154,20 +154,18 @@ private:
     InputLine *line() const { return static_cast<InputLine *>(widget()); }
 };
 
-QAccessibleInterface *accessibleInputLine(const QString &className, QObject *object)
+} // namespace
+
+QAccessibleInterface *InputLine::accessibleInterface(const QString &className, QObject *object)
 {
     if (className == QLatin1String("InputLine") && object && object->isWidgetType())
         return new AccessibleInputLine(static_cast<InputLine *>(object));
     return nullptr;
 }
 
-} // namespace
-
 InputLine::InputLine(QWidget *parent)
     : QLineEdit(parent)
 {
-    static const bool registered = (QAccessible::installFactory(accessibleInputLine), true);
-    Q_UNUSED(registered);
     setMaxLength(std::numeric_limits<int>::max()); // no limit of its own
     setValidator(new OneLine(this));
 }

@@ -5,6 +5,8 @@
 
 #include <QLineEdit>
 
+class QAccessibleInterface;
+
 // The one-line text box whose text SEND sends. It keeps its caret where it
 // was when it gets the focus (QLineEdit would select all of its text on Tab),
 // and it holds one line, whatever is pasted or dropped into it: each line
@@ -15,6 +17,8 @@ class InputLine : public QLineEdit
     Q_OBJECT
 public:
     explicit InputLine(QWidget *parent = nullptr);
+    // How a screen reader meets it; installed once for the whole program.
+    static QAccessibleInterface *accessibleInterface(const QString &className, QObject *object);
 
 protected:
     void focusInEvent(QFocusEvent *event) override;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "allocator.h"
+#include "applicationwide.h"
 #include "commandline.h"
 #include "mainwindow.h"
 #include "openwindows.h"
@@ -35,6 +36,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(VANTOR_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(VANTOR_APP_ID));
     OpenWindows windows;
+    installApplicationWide(windows);
     QObject::connect(&windows, &OpenWindows::lastClosed, &app, [] { QCoreApplication::exit(0); });
 
     // The chat gateways this program contacts, fixed when it was built.

@@ -220,21 +220,19 @@ private:
     }
 };
 
-QAccessibleInterface *accessibleTranscript(const QString &className, QObject *object)
+} // namespace
+
+QAccessibleInterface *TranscriptView::accessibleInterface(const QString &className, QObject *object)
 {
     if (className == QLatin1String("TranscriptView") && object && object->isWidgetType())
         return new AccessibleTranscript(static_cast<TranscriptView *>(object));
     return nullptr;
 }
 
-} // namespace
-
 TranscriptView::TranscriptView(QWidget *parent)
     : QPlainTextEdit(parent)
     , m_transcript(new Transcript(document(), this))
 {
-    static const bool registered = (QAccessible::installFactory(accessibleTranscript), true);
-    Q_UNUSED(registered);
     verticalScrollBar()->setAccessibleName(tr("Transcript scroll bar"));
     horizontalScrollBar()->setAccessibleName(tr("Transcript horizontal scroll bar"));
 }

@@ -6,6 +6,8 @@
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
 
+class QAccessibleInterface;
+
 class Transcript;
 
 // The transcript's text box. Every text that goes into it goes through the
@@ -20,6 +22,8 @@ class TranscriptView : public QPlainTextEdit
     Q_OBJECT
 public:
     explicit TranscriptView(QWidget *parent = nullptr);
+    // How a screen reader meets it; installed once for the whole program.
+    static QAccessibleInterface *accessibleInterface(const QString &className, QObject *object);
 
     Transcript *transcript() const { return m_transcript; }
 

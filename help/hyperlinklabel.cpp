@@ -44,14 +44,14 @@ public:
     }
 };
 
-QAccessibleInterface *accessibleLink(const QString &className, QObject *object)
+} // namespace
+
+QAccessibleInterface *HyperlinkLabel::accessibleInterface(const QString &className, QObject *object)
 {
     if (className == QLatin1String("HyperlinkLabel") && object && object->isWidgetType())
         return new AccessibleLink(static_cast<HyperlinkLabel *>(object));
     return nullptr;
 }
-
-} // namespace
 
 HyperlinkLabel::HyperlinkLabel(const QString &caption, const QUrl &target, UrlOpener opener,
                                Look::ErrorReporter reportError, QWidget *parent)
@@ -60,8 +60,6 @@ HyperlinkLabel::HyperlinkLabel(const QString &caption, const QUrl &target, UrlOp
     , m_opener(std::move(opener))
     , m_reportError(std::move(reportError))
 {
-    static const bool registered = (QAccessible::installFactory(accessibleLink), true);
-    Q_UNUSED(registered);
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignCenter);
     setCursor(Qt::PointingHandCursor);

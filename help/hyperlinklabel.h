@@ -10,6 +10,8 @@
 
 #include <functional>
 
+class QAccessibleInterface;
+
 // A label that shows a caption and hands its target address to an opener when
 // clicked, or when Space or Enter is pressed while it has the focus. The opener
 // is a seam: the program opens a browser, tests record the address. Where no
@@ -27,6 +29,8 @@ public:
 
     HyperlinkLabel(const QString &caption, const QUrl &target, UrlOpener opener,
                    Look::ErrorReporter reportError, QWidget *parent = nullptr);
+    // How a screen reader meets it; installed once for the whole program.
+    static QAccessibleInterface *accessibleInterface(const QString &className, QObject *object);
 
     QUrl target() const { return m_target; }
     // Opens the target, as a click does.

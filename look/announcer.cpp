@@ -5,22 +5,16 @@
 
 #include <QAccessibleWidget>
 
-namespace {
-
-QAccessibleInterface *accessibleAnnouncer(const QString &className, QObject *object)
+QAccessibleInterface *Announcer::accessibleInterface(const QString &className, QObject *object)
 {
     if (className == QLatin1String("Announcer") && object && object->isWidgetType())
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
     return nullptr;
 }
 
-} // namespace
-
 Announcer::Announcer(QWidget *parent)
     : QWidget(parent)
 {
-    static const bool registered = (QAccessible::installFactory(accessibleAnnouncer), true);
-    Q_UNUSED(registered);
     setObjectName(QStringLiteral("announcer"));
     // Nothing to see, click or reach with Tab.
     setGeometry(0, 0, 0, 0);

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+class QAccessibleInterface;
+
 // Says a text to a screen reader without moving the focus and without
 // showing anything: an empty notification whose name is the text, shown
 // anew for each text. Qt 6.4 has no announcement of its own; Orca speaks a
@@ -14,6 +16,8 @@ class Announcer : public QWidget
     Q_OBJECT
 public:
     explicit Announcer(QWidget *parent);
+    // How a screen reader meets it; installed once for the whole program.
+    static QAccessibleInterface *accessibleInterface(const QString &className, QObject *object);
 
     void announce(const QString &text);
 };

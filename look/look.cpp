@@ -3,8 +3,6 @@
 
 #include "look.h"
 
-#include "keyboardreturn.h"
-
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QComboBox>
@@ -91,9 +89,8 @@ protected:
     }
 };
 
-// A window built on a plain widget would be a nameless "filler" to a screen
-// reader, which does not announce it as a window; it is a window, named by its
-// title.
+} // namespace
+
 QAccessibleInterface *accessibleToolWindow(const QString &className, QObject *object)
 {
     if (!object || !object->isWidgetType()
@@ -105,6 +102,8 @@ QAccessibleInterface *accessibleToolWindow(const QString &className, QObject *ob
         return nullptr;
     return new QAccessibleWidget(widget, QAccessible::Window);
 }
+
+namespace {
 
 QString iconName(QMessageBox::Icon icon)
 {
@@ -192,9 +191,6 @@ void makeToolWindow(QWidget *window, const QSize &clientSize)
     }
     skipTaskbar(window);
     window->installEventFilter(new StayRestored(window));
-    KeyboardReturn::install();
-    static const bool registered = (QAccessible::installFactory(accessibleToolWindow), true);
-    Q_UNUSED(registered);
 }
 
 void bringForward(QWidget *window)
@@ -208,7 +204,6 @@ void bringForward(QWidget *window)
 std::unique_ptr<QMessageBox> messageBox(QMessageBox::Icon icon, const QString &title,
                                         const QString &text, QWidget *parent)
 {
-    KeyboardReturn::install();
     auto box = std::make_unique<QMessageBox>(icon, title, text, QMessageBox::Ok, parent);
     box->setTextFormat(Qt::PlainText);
     box->button(QMessageBox::Ok)->setFocus(); // Enter, Space and Escape dismiss it at once

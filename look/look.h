@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+class QAccessibleInterface;
 class QWidget;
 
 // The look the windows share: twips, fonts, colours and the tool-window frame.
@@ -41,10 +42,14 @@ void setColours(QWidget *widget, const QColor &text, const QColor &background);
 
 // A fixed-size tool window of the given client size: small caption, close box
 // only, no task-bar entry. A window manager that minimises it anyway gets it
-// back at once, since nothing could bring it back; when it closes, the window
-// the person came from gets the keyboard back. A screen reader meets it as a
-// window named by its title. Call before the window is first shown.
+// back at once, since nothing could bring it back. Call before the window is
+// first shown.
 void makeToolWindow(QWidget *window, const QSize &clientSize);
+
+// How a screen reader meets a tool window built on a plain widget: as a
+// window named by its title, not a nameless "filler" it would not announce.
+// Installed once for the whole program.
+QAccessibleInterface *accessibleToolWindow(const QString &className, QObject *object);
 
 // Shows a window in front with the keyboard: restored, raised and activated.
 void bringForward(QWidget *window);
@@ -55,8 +60,7 @@ using ErrorReporter = std::function<void(QWidget *parent, const QString &sentenc
 
 // A modal message box with an OK button. Its text is plain, its lines are
 // never wrapped (a web address stays whole), it can be selected and copied,
-// and a screen reader hears its icon as "Warning" or "Information". When it
-// is dismissed, the window it came from gets the keyboard back.
+// and a screen reader hears its icon as "Warning" or "Information".
 std::unique_ptr<QMessageBox> messageBox(QMessageBox::Icon icon, const QString &title,
                                         const QString &text, QWidget *parent);
 

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "applicationwide.h"
 #include "fakegateway.h"
 #include "mainwindow.h"
 #include "openwindows.h"
@@ -74,6 +75,7 @@ struct Harness
 
     explicit Harness(const QString &serviceHost = QStringLiteral("localhost"))
     {
+        installApplicationWide(windows);
         Seams seams;
         seams.endpoints = {gateway.address(), serviceHost, gateway.port()};
         seams.reportError = [this](QWidget *parent, const QString &sentence) {

@@ -47,29 +47,29 @@ private Q_SLOTS:
 void tst_MainWindow::layout_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<QRect>("pixels"); // the design's twips, 15 to a pixel, rounded
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QColor>("text");
     QTest::addColumn<QColor>("background");
     QTest::addColumn<bool>("verdana");
     const QColor system; // invalid: the style's own colours
-    QTest::newRow("Text1") << "Text1" << QRect(1200, 6000, 8175, 285) << initialInput
+    QTest::newRow("Text1") << "Text1" << QRect(80, 400, 545, 19) << initialInput
                            << QColor(Qt::white) << QColor(Qt::black) << true;
-    QTest::newRow("cmdSend") << "cmdSend" << QRect(50, 5160, 1095, 615) << "SEND" << system << system << true;
-    QTest::newRow("Text2") << "Text2" << QRect(1200, 0, 8175, 5925) << QString()
+    QTest::newRow("cmdSend") << "cmdSend" << QRect(3, 344, 73, 41) << "SEND" << system << system << true;
+    QTest::newRow("Text2") << "Text2" << QRect(80, 0, 545, 395) << QString()
                            << QColor(128, 255, 128) << QColor(Qt::black) << true;
-    QTest::newRow("cmdConnect") << "cmdConnect" << QRect(50, 360, 1095, 615) << "CONNECT" << system << system << true;
-    QTest::newRow("cmdLogin") << "cmdLogin" << QRect(50, 1560, 1095, 615) << "LOGIN" << system << system << true;
-    QTest::newRow("Disconnect") << "Disconnect" << QRect(50, 2760, 1095, 615) << "LOG OFF" << system << system << true;
-    QTest::newRow("cmdExit") << "cmdExit" << QRect(50, 3960, 1095, 615) << "EXIT" << system << system << true;
-    QTest::newRow("csHyperlink1") << "csHyperlink1" << QRect(120, 6000, 975, 255) << "ombrix.example"
+    QTest::newRow("cmdConnect") << "cmdConnect" << QRect(3, 24, 73, 41) << "CONNECT" << system << system << true;
+    QTest::newRow("cmdLogin") << "cmdLogin" << QRect(3, 104, 73, 41) << "LOGIN" << system << system << true;
+    QTest::newRow("Disconnect") << "Disconnect" << QRect(3, 184, 73, 41) << "LOG OFF" << system << system << true;
+    QTest::newRow("cmdExit") << "cmdExit" << QRect(3, 264, 73, 41) << "EXIT" << system << system << true;
+    QTest::newRow("csHyperlink1") << "csHyperlink1" << QRect(8, 400, 65, 17) << "ombrix.example"
                                   << system << QColor(192, 192, 192) << false;
 }
 
 void tst_MainWindow::layout()
 {
     QFETCH(QString, name);
-    QFETCH(QRect, twips);
+    QFETCH(QRect, pixels);
     QFETCH(QString, caption);
     QFETCH(QColor, text);
     QFETCH(QColor, background);
@@ -77,8 +77,6 @@ void tst_MainWindow::layout()
     Harness h;
     QWidget *control = h.form->findChild<QWidget *>(name);
     QVERIFY(control);
-    const QRect pixels(qRound(twips.x() / 15.0), qRound(twips.y() / 15.0),
-                       qRound(twips.width() / 15.0), qRound(twips.height() / 15.0));
     QCOMPARE(control->geometry(), pixels);
     if (auto *button = qobject_cast<QPushButton *>(control)) {
         QCOMPARE(button->text(), caption);
@@ -113,7 +111,7 @@ void tst_MainWindow::startsAsDesigned()
 {
     Harness h;
     MainWindow &f = *h.form;
-    QCOMPARE(f.windowTitle(), QStringLiteral("VANTOR BOT 3.02"));
+    QCOMPARE(f.windowTitle(), QStringLiteral("VANTOR BOT " VANTOR_VERSION));
     QCOMPARE(f.centralWidget()->size(), QSize(626, 422));
     QCOMPARE(f.centralWidget()->palette().color(QPalette::Window), QColor(192, 192, 192));
     QCOMPARE(f.minimumSize(), f.maximumSize());
@@ -457,7 +455,7 @@ void tst_MainWindow::linkOpensTheMakersSite()
     h.browser = false;
     QTest::keyClick(h.form->windowHandle(), Qt::Key_Space);
     QCOMPARE(h.opened.size(), 2);
-    QCOMPARE(h.errorTitles, QStringList{QStringLiteral("VANTOR BOT 3.02")});
+    QCOMPARE(h.errorTitles, QStringList{QStringLiteral("VANTOR BOT " VANTOR_VERSION)});
     QVERIFY(h.errors[0].endsWith(QStringLiteral("\nhttp://www.ombrix.example/")));
     // The caption is shown whole, even in a stand-in font.
     const QFontMetrics metrics(h.csHyperlink1->font());

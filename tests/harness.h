@@ -123,6 +123,25 @@ struct Harness
         return QTest::qWaitFor([&] { return Winsock1->bytesReceived() >= bytes && pacer->isShowingAll(); },
                                timeoutMs);
     }
+    // Everything the window has sent the gateway so far. No sleep can prove
+    // that nothing more is on its way; a marker sent after it, on the same
+    // connection, arrives after all of it.
+    QByteArray sentSoFar()
+    {
+        if (!QTest::qWaitFor([&] { return Winsock1->state() != ChatConnection::State::Connecting; }))
+            return "(still connecting)";
+        if (Winsock1->state() != ChatConnection::State::Connected)
+            return gateway.received();
+        static const QByteArray marker("\x7f(marker)");
+        const qsizetype before = gateway.received().size();
+        if (!Winsock1->sendData(marker) || !gateway.waitForReceived(before + marker.size()))
+            return "(the marker was not received)";
+        QByteArray sent = gateway.received();
+        if (!sent.endsWith(marker))
+            return sent;
+        sent.chop(marker.size());
+        return sent;
+    }
     QString shown() const { return Text2->transcript()->text(); }
     // A menu's or menu item's action, by its design name ("mnuFile", "mnuAway").
     QAction *item(QAnyStringView name) const { return child<QAction>(form, name.toString()); }

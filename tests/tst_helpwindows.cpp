@@ -424,7 +424,7 @@ void tst_HelpWindows::programEndsWithItsLastWindow()
     QCOMPARE(lastClosed.size(), 0);
 
     QVERIFY(commands->close());
-    QTest::qWait(10);
+    QVERIFY(QTest::qWaitFor([&] { return commands.isNull(); }));
     QCOMPARE(lastClosed.size(), 0);
     QVERIFY(about->close());
     QVERIFY(QTest::qWaitFor([&] { return lastClosed.size() == 1; }));

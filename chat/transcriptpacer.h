@@ -43,6 +43,8 @@ public:
 
     // Received text, for the end of the transcript.
     void receive(QStringView text);
+    // Characters received and not yet added to the transcript.
+    qsizetype waiting() const { return m_waiting.size() - m_waitingFrom; }
     bool hasRoom() const { return waiting() < roomCharacters; }
     // Nothing waits, and the views show everything received.
     bool isShowingAll() const;
@@ -61,7 +63,6 @@ Q_SIGNALS:
     void roomForMore();
 
 private:
-    qsizetype waiting() const { return m_waiting.size() - m_waitingFrom; }
     void step();
     void add(qsizetype characters);
     void show();

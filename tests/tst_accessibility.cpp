@@ -137,15 +137,18 @@ void tst_Accessibility::everyControlHasAName()
         QVERIFY(h.connect());
         QByteArray received;
         for (int i = 0; i < 100; ++i)
-            received += "<Player" + QByteArray::number(i) + "> hi\r\n";
+            received += "<Player" + QByteArray::number(i) + "> hi\r\n" + (i == 49 ? "\r\n" : "");
         QVERIFY(h.serve(received + "Username: "));
         QAccessibleTextInterface *text = QAccessible::queryAccessibleInterface(h.Text2)->textInterface();
         QCOMPARE(text->text(0, text->characterCount()), h.shown());
         QCOMPARE(text->cursorPosition(), h.caret());
         QStringList lines;
         for (int at = 0, start, end, before, after; at < text->characterCount(); at = end) {
-            lines << text->textAtOffset(at + int(lines.size() % 3), QAccessible::LineBoundary, &start, &end);
+            lines << text->textAtOffset(at, QAccessible::LineBoundary, &start, &end);
             QCOMPARE(start, at);
+            int from, to; // the same line from its last character, its break
+            QCOMPARE(text->textAtOffset(end - 1, QAccessible::LineBoundary, &from, &to), lines.last());
+            QCOMPARE(from, start);
             if (end == text->characterCount())
                 break; // the prompt, with no break after it
             QCOMPARE(text->textBeforeOffset(end, QAccessible::LineBoundary, &before, &after), lines.last());
@@ -153,9 +156,11 @@ void tst_Accessibility::everyControlHasAName()
             QVERIFY(!text->textAfterOffset(start, QAccessible::LineBoundary, &before, &after).isEmpty());
             QCOMPARE(before, end);
         }
-        QCOMPARE(lines.size(), 102);
+        QCOMPARE(lines.size(), 103);
         QCOMPARE(lines.join(QString()), h.shown());
         QCOMPARE(lines.value(1), QStringLiteral("<Player0> hi\n"));
+        QCOMPARE(lines.value(51), QStringLiteral("\n")); // an empty line is a line of its own
+        QCOMPARE(lines.value(52), QStringLiteral("<Player50> hi\n"));
 
         // Following the link from a screen reader opens it.
         QAccessibleInterface *link = QAccessible::queryAccessibleInterface(h.csHyperlink1);

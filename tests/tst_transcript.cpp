@@ -65,7 +65,8 @@ private Q_SLOTS:
     void chatLinesAreGroupedAndBounded();
     void oldestLinesGoPastTheCharacterBound();
     void editsKeepEveryLine();
-    void selectingByLineTakesOneLine();
+    void tripleClickTakesOneLine_data();
+    void tripleClickTakesOneLine();
     void viewsHearOfHeldEditsOnce();
 };
 
@@ -331,31 +332,52 @@ void tst_Transcript::editsKeepEveryLine()
     }
 }
 
-// A triple-click selects the line under the mouse, however many lines the
-// transcript keeps in one block.
-void tst_Transcript::selectingByLineTakesOneLine()
+void tst_Transcript::tripleClickTakesOneLine_data()
 {
-    PacedView view;
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
-    QString received;
+    QTest::addColumn<QStringList>("lines"); // received, each with CR LF
+    QTest::addColumn<int>("line");          // the one acted on
+    QTest::addColumn<int>("at");            // where in it the mouse or the caret is
+    QTest::addColumn<QString>("expected");  // the selection
+    QStringList shortLines;
     for (int i = 0; i < 40; ++i)
-        received += QStringLiteral("line %1\r\n").arg(i);
-    view.pacer.receive(received);
-    QVERIFY(QTest::qWaitFor([&] { return view.pacer.isShowingAll(); }));
-    QVERIFY(view.document()->blockCount() < 10); // lines share blocks
-    QTextCursor line(view.document());
-    line.setPosition(received.indexOf(QStringLiteral("line 20")) - 20 + 3);
-    view.setTextCursor(line);
-    view.ensureCursorVisible();
-    const QPoint at = view.cursorRect().center();
-    QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, at);
-    const QTextCursor selected = view.textCursor();
-    QCOMPARE(view.transcript()->text(selected.selectionStart(), selected.selectionEnd()),
-             QStringLiteral("line 20\n"));
+        shortLines << QStringLiteral("line %1").arg(i);
+    // 3,503 characters: shown broken once past 2,000, still one line.
+    const QString longLine = QStringLiteral("word ").repeated(700) + QStringLiteral("end");
+    const QStringList withLongLine = {QStringLiteral("before"), longLine, QStringLiteral("after")};
+    QTest::newRow("short lines sharing a block")
+        << shortLines << 20 << 3 << "line 20\n";
+    QTest::newRow("past a long line's display break")
+        << withLongLine << 1 << 2500 << longLine + u'\n';
+    QTest::newRow("before a long line's display break")
+        << withLongLine << 1 << 10 << longLine + u'\n';
 }
 
-QTEST_MAIN(tst_Transcript)
+// A triple-click selects the line under the mouse, however the transcript
+// groups lines into blocks or breaks a long one for display.
+void tst_Transcript::tripleClickTakesOneLine()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(int, line);
+    QFETCH(int, at);
+    QFETCH(QString, expected);
+    PacedView view;
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    view.pacer.receive(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+    QVERIFY(QTest::qWaitFor([&] { return view.pacer.isShowingAll(); }));
+    qsizetype offset = at;
+    for (int i = 0; i < line; ++i)
+        offset += lines.at(i).size() + 1;
+    QTextCursor caret(view.document());
+    caret.setPosition(int(offset));
+    view.setTextCursor(caret);
+    view.ensureCursorVisible();
+    const QPoint point = view.cursorRect().center();
+    QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, point);
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, point);
+    const QTextCursor selected = view.textCursor();
+    QCOMPARE(view.transcript()->text(selected.selectionStart(), selected.selectionEnd()), expected);
+}
+
 // Appends and trims are held from a text box until release(), which tells it
 // once: the speed of a flood rests on this, and on Qt's text box learning of
 // edits only through its layout's signals. Should a Qt release change that,
@@ -387,4 +409,5 @@ void tst_Transcript::viewsHearOfHeldEditsOnce()
     QVERIFY(view.verticalScrollBar()->value() > 0);
 }
 
+QTEST_MAIN(tst_Transcript)
 #include "tst_transcript.moc"

@@ -71,6 +71,13 @@ void Transcript::release()
 
 void Transcript::insert(QTextCursor &cursor, QStringView text)
 {
+    // A document takes U+FDD0 and U+FDD1 for the edges of a frame and breaks
+    // the line there: such a character is kept as U+FFFD instead.
+    QString kept;
+    if (text.contains(QChar(0xFDD0)) || text.contains(QChar(0xFDD1))) {
+        kept = text.toString().replace(QChar(0xFDD0), QChar::ReplacementCharacter).replace(QChar(0xFDD1), QChar::ReplacementCharacter);
+        text = kept;
+    }
     cursor.beginEditBlock();
     cursor.removeSelectedText();
 
@@ -120,10 +127,14 @@ void Transcript::insert(QTextCursor &cursor, QStringView text)
                     lineStart = out.size();
                 }
             }
-            const qsizetype copied = qMin(runEnd - i, maxLineLength - column);
+            qsizetype copied = qMin(runEnd - i, maxLineLength - column);
+            // A surrogate pair stays on one shown line: the line breaks before it.
+            const bool splitsPair = i + copied < runEnd && text[i + copied - 1].isHighSurrogate()
+                && text[i + copied].isLowSurrogate();
+            copied -= splitsPair;
             out.append(text.mid(i, copied));
             i += copied;
-            column += copied;
+            column = splitsPair ? maxLineLength : column + copied;
             groupLength += copied;
         }
         if (i == text.size())

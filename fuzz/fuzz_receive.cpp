@@ -18,6 +18,7 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdlib>
+#include <iterator>
 
 namespace {
 
@@ -66,8 +67,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             break;
         }
         case 4: { // typed, pasted or sent text over the selection
-            const std::string piece = input.ConsumeBytesAsString(input.ConsumeIntegralInRange<size_t>(0, 16));
-            const QString text = WireText::fromWire(QByteArray(piece.data(), qsizetype(piece.size())));
+            // Sent: what the wire's characters give; typed or pasted: any
+            // UTF-16, or one made of the characters a document treats apart
+            // (breaks, frame markers, halves of a surrogate pair).
+            static constexpr char16_t apart[] = u"a \r\n\u2028\u2029\ufdd0\ufdd1\xd83d\xde00";
+            const std::string piece = input.ConsumeBytesAsString(input.ConsumeIntegralInRange<size_t>(0, 32));
+            QString text = WireText::fromWire(QByteArray(piece.data(), qsizetype(piece.size())));
+            switch (input.ConsumeIntegralInRange<int>(0, 2)) {
+            case 1: text = QString(reinterpret_cast<const QChar *>(piece.data()), qsizetype(piece.size() / 2)); break;
+            case 2: for (QChar &c : text) c = QChar(apart[c.unicode() % (std::size(apart) - 1)]); break;
+            }
             transcript.insert(cursor, text);
             model.insert(from, to, text);
             break;

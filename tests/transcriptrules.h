@@ -15,6 +15,7 @@
 // each one line break, also when the CR and its LF come in different reads
 // with anything done to the text in between. Inserted text keeps every
 // character but its line breaks: CR LF, CR, LF, U+2028 and U+2029 are each one.
+// U+FDD0 and U+FDD1, which a document cannot hold, are U+FFFD wherever they come from.
 struct TranscriptModel
 {
     QString text;
@@ -26,9 +27,10 @@ struct TranscriptModel
             const bool swallowed = crPending && c == u'\n';
             crPending = c == u'\r';
             if (!swallowed)
-                text += c == u'\r' ? QChar(u'\n') : c;
+                text += c == u'\r' ? QChar(u'\n') : held(c);
         }
     }
+    static QChar held(QChar c) { return c == QChar(0xFDD0) || c == QChar(0xFDD1) ? QChar::ReplacementCharacter : c; }
     static QString inserted(QStringView typed)
     {
         QString out;
@@ -38,7 +40,7 @@ struct TranscriptModel
                 continue; // the LF makes the break
             const bool lineBreak = c == u'\r' || c == u'\n' || c == QChar::LineSeparator
                 || c == QChar::ParagraphSeparator;
-            out += lineBreak ? QChar(u'\n') : c;
+            out += lineBreak ? QChar(u'\n') : held(c);
         }
         return out;
     }

@@ -141,6 +141,7 @@ void tst_Transcript::longLineIsShownOnMoreLinesButKeptWhole_data()
     for (int i = 0; words.size() < Transcript::maxLineLength * 5; ++i)
         words += QString(1 + i % 13, QChar(u'a' + i % 26)) + u' ';
     QTest::newRow("words") << words << 13;
+    QTest::newRow("surrogate pairs across the break") << u'x' + QStringLiteral("\U0001F600").repeated(5003) << 0;
 }
 
 // Shown on lines of at most maxLineLength characters, broken after the last
@@ -157,6 +158,7 @@ void tst_Transcript::longLineIsShownOnMoreLinesButKeptWhole()
     for (QTextBlock block = document.firstBlock(); block.isValid(); block = block.next()) {
         for (const QString &shownLine : block.text().split(QChar::LineSeparator)) {
             QVERIFY(shownLine.size() <= Transcript::maxLineLength);
+            QVERIFY(shownLine.isEmpty() || !shownLine.back().isHighSurrogate());
             if (longestWord > 0 && block.next().isValid() && block.next().text() != QStringLiteral("after")
                 && shownLine != QStringLiteral("before")) {
                 QVERIFY2(shownLine.endsWith(u' '), qPrintable(shownLine.right(20)));
@@ -237,7 +239,7 @@ void tst_Transcript::editsKeepEveryLine()
     Transcript &transcript = *view.transcript();
     QClipboard *clipboard = QGuiApplication::clipboard();
     auto someText = [&](int length, bool breaks) {
-        static const char16_t pool[] = u"abc xyz\t<>&\u00a0\u20ac\u2019";
+        static const char16_t pool[] = u"abc xyz\t<>&\u00a0\u20ac\u2019\ufdd0\ufdd1";
         QString text;
         for (int i = 0; i < length; ++i) {
             if (breaks && random.bounded(8) == 0) {

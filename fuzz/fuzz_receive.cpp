@@ -17,8 +17,8 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <cstdlib>
-#include <iterator>
 
 namespace {
 
@@ -66,17 +66,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             model.receive(WireText::fromWire(bytes));
             break;
         }
-        case 4: { // typed, pasted or sent text over the selection
-            // Sent: what the wire's characters give; typed or pasted: any
-            // UTF-16, or one made of the characters a document treats apart
-            // (breaks, frame markers, halves of a surrogate pair).
+        case 4: { // typed, pasted or sent text over the selection: the wire's
+            // characters, any UTF-16, or the characters a document treats apart
             static constexpr char16_t apart[] = u"a \r\n\u2028\u2029\ufdd0\ufdd1\xd83d\xde00";
             const std::string piece = input.ConsumeBytesAsString(input.ConsumeIntegralInRange<size_t>(0, 32));
             QString text = WireText::fromWire(QByteArray(piece.data(), qsizetype(piece.size())));
-            switch (input.ConsumeIntegralInRange<int>(0, 2)) {
-            case 1: text = QString(reinterpret_cast<const QChar *>(piece.data()), qsizetype(piece.size() / 2)); break;
-            case 2: for (QChar &c : text) c = QChar(apart[c.unicode() % (std::size(apart) - 1)]); break;
-            }
+            if (const int kind = input.ConsumeIntegralInRange<int>(0, 2); kind == 1)
+                text = QString(reinterpret_cast<const QChar *>(piece.data()), qsizetype(piece.size() / 2));
+            else if (kind == 2)
+                std::ranges::for_each(text, [](QChar &c) { c = QChar(apart[c.unicode() % 10]); });
             transcript.insert(cursor, text);
             model.insert(from, to, text);
             break;

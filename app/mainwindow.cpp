@@ -13,13 +13,10 @@
 #include "lookupwindow.h"
 #include "menutree.h"
 #include "openwindows.h"
-#include "receivedspeech.h"
+#include "chatsession.h"
 #include "transcript.h"
-#include "transcriptpacer.h"
 #include "transcriptview.h"
 #include "version.h"
-#include "chatconnection.h"
-#include "wiretext.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -113,22 +110,15 @@ MainWindow::MainWindow(Seams seams, QWidget *parent)
     setTabOrder(m_exitButton, m_link);
     m_inputLine->setFocus();
 
-    // Connection -> pacer -> transcript; the view follows the newest text.
-    m_connection = new ChatConnection(this);
-    m_connection->setObjectName(QStringLiteral("Winsock1"));
-    m_pacer = new TranscriptPacer(m_transcriptView->transcript(), this);
-    connect(m_connection, &ChatConnection::dataArrival, this, &MainWindow::Winsock1_DataArrival);
-    connect(m_pacer, &TranscriptPacer::roomForMore, this,
-            [this] {
-                if (m_connection->bytesAvailable() > 0)
-                    Winsock1_DataArrival(m_connection->bytesAvailable());
-            });
-    connect(m_pacer, &TranscriptPacer::shown, m_transcriptView, &TranscriptView::followReceived);
-    m_speech = new ReceivedSpeech(this);
+    // The session brings what arrives into the transcript; the view follows
+    // the newest text, and the announcer says it.
+    m_session = new ChatSession(m_transcriptView->transcript(), this);
     m_announcer = new Announcer(client);
-    connect(m_speech, &ReceivedSpeech::speak, m_announcer, &Announcer::announce);
-    connect(m_connection, &ChatConnection::failed, this, &MainWindow::Winsock1_Error);
-    connect(m_connection, &ChatConnection::refused, this,
+    connect(m_session, &ChatSession::dataArrival, this, &MainWindow::Winsock1_DataArrival);
+    connect(m_session, &ChatSession::failed, this, &MainWindow::Winsock1_Error);
+    connect(m_session, &ChatSession::shown, m_transcriptView, &TranscriptView::followReceived);
+    connect(m_session, &ChatSession::speak, m_announcer, &Announcer::announce);
+    connect(m_session, &ChatSession::refused, this,
             [this](ChatConnection::Refusal reason, const QString &errorText) {
                 m_seams.reportError(this, refusalSentence(reason, errorText));
             });
@@ -258,7 +248,7 @@ QString MainWindow::failureNotice(ChatConnection::Failure failure, const QString
 
 void MainWindow::connectTo(const QString &host)
 {
-    m_connection->connectToHost(host, m_seams.endpoints.port);
+    m_session->connectTo(host, m_seams.endpoints.port);
 }
 
 void MainWindow::cmdConnect_Click()
@@ -273,7 +263,7 @@ void MainWindow::mnuConnect_Click()
 
 void MainWindow::cmdLogin_Click()
 {
-    m_connection->logIn();
+    m_session->logIn();
 }
 
 void MainWindow::cmdSend_Click()
@@ -281,19 +271,15 @@ void MainWindow::cmdSend_Click()
     // The echo shows what went on the wire, which may differ from what was
     // typed where a character has no byte of its own.
     QString sent;
-    if (!m_connection->sendLine(m_inputLine->text(), &sent))
+    if (!m_session->sendLine(m_inputLine->text(), &sent))
         return;
-    m_pacer->showWaiting();
     m_transcriptView->insertAtCaret(sent);
     m_inputLine->clear();
 }
 
 void MainWindow::Disconnect_Click()
 {
-    m_connection->close();
-    m_pacer->dropWaiting();
-    m_speech->clear();
-    m_transcriptView->transcript()->replace(u"[YOUR CONNECTION HAS BEEN TERMINATED BY THE BUTTON ON THE LEFT, hehehe]");
+    m_session->logOff(u"[YOUR CONNECTION HAS BEEN TERMINATED BY THE BUTTON ON THE LEFT, hehehe]");
     m_transcriptView->moveCursor(QTextCursor::Start);
 }
 
@@ -306,24 +292,10 @@ void MainWindow::Winsock1_Error(ChatConnection::Failure failure, const QString &
 {
     // Told where the person reads on, and no box that would take the keys
     // being typed: what arrived before the failure, then the notice after it.
-    while (m_connection->bytesAvailable() > 0)
-        Winsock1_DataArrival(0);
-    m_pacer->showWaiting();
-    const QString notice = failureNotice(failure, errorText);
-    m_transcriptView->transcript()->appendNotice(notice);
-    m_transcriptView->followReceived();
-    // Said after what arrived before it, in one breath.
-    m_speech->receive(QChar(u'\n') + notice);
-    m_speech->flush();
+    m_session->showFailure(failureNotice(failure, errorText));
 }
 
 void MainWindow::Winsock1_DataArrival(qint64)
 {
-    // While the transcript has text waiting to be shown, what arrives waits at
-    // the socket; roomForMore() brings it in.
-    if (m_pacer->hasRoom() || m_connection->state() == ChatConnection::State::Error) {
-        const QString text = WireText::fromWire(m_connection->getData());
-        m_pacer->receive(text);
-        m_speech->receive(text);
-    }
+    m_session->receive();
 }

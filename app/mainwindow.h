@@ -12,12 +12,11 @@
 #include <memory>
 
 class Announcer;
+class ChatSession;
 class EditCommands;
-class ReceivedSpeech;
 class HyperlinkLabel;
 class InputLine;
 class QPushButton;
-class TranscriptPacer;
 class TranscriptView;
 
 // The main window: transcript, input line, the five buttons and the connection.
@@ -56,16 +55,14 @@ private:
     Seams m_seams;
     InputLine *m_inputLine;
     TranscriptView *m_transcriptView;
-    TranscriptPacer *m_pacer; // shows what the connection receives in the transcript
-    ReceivedSpeech *m_speech; // and says it to a screen reader, through the announcer
-    Announcer *m_announcer;
+    ChatSession *m_session; // the connection, and what it brings into the transcript
+    Announcer *m_announcer; // says what the session tells a screen reader
     QPushButton *m_sendButton;
     QPushButton *m_connectButton;
     QPushButton *m_loginButton;
     QPushButton *m_logOffButton;
     QPushButton *m_exitButton;
     HyperlinkLabel *m_link;
-    ChatConnection *m_connection;
     std::unique_ptr<EditCommands> m_edit;
 
     // The information windows, one of each for the whole run.

@@ -201,8 +201,11 @@ void tst_Accessibility::whatIsSpoken_data()
         << "help menu" << QStringList{"say Help menu"};
     QTest::newRow("received lines are said once, together, after a pause")
         << "receive" << QStringList{"say <Player1> hi\n<Player2> there"};
-    QTest::newRow("a flood is said as a count and its newest line")
-        << "flood" << QStringList{"say 500 new lines, the newest: <Spam> 499"};
+    QTest::newRow("exactly three lines are said whole")
+        << "three" << QStringList{"say <A> one\n<B> two\n<C> three"};
+    QTest::newRow("a flood is said as a count of all its lines and its newest line")
+        << "flood" << QStringList{"say 2000 new lines, the newest: <Spam> 1999"};
+    QTest::newRow("what came before LOG OFF is not said after it") << "log off" << QStringList{};
     QTest::newRow("a failure is said with what came before it")
         << "reset" << QStringList{"say half a line\n[The connection was lost: it was reset by the server or the network. Press LOG OFF, then connect again.]"};
     QTest::newRow("an answer is said where it appears")
@@ -241,15 +244,21 @@ void tst_Accessibility::whatIsSpoken()
         QCOMPARE(QAccessible::queryAccessibleInterface(h.item("mnuHelp")->menu())->text(QAccessible::Name), QStringLiteral("Help"));
         h.item("mnuHelp")->menu()->hide();
         told.said.removeIf([](const QString &t) { return t.startsWith(u"focus"); });
-    } else if (step == u"receive" || step == u"flood" || step == u"reset") {
+    } else if (step == u"receive" || step == u"three" || step == u"flood" || step == u"reset" || step == u"log off") {
         QVERIFY(h.connect());
         told.said.clear();
         if (step == u"receive") {
             h.gateway.send("<Player1> hi\r\n");
             h.gateway.send("<Player2> there\r\n\x01\r\n");
+        } else if (step == u"three" || step == u"log off") {
+            QVERIFY(h.serve("<A> one\r\n<B> two\r\n<C> three\r\n"));
+            if (step == u"log off") {
+                h.item("mnuDis")->trigger();
+                told.said.clear(); // what was said before it stays said
+            }
         } else if (step == u"flood") {
             QByteArray flood;
-            for (int i = 0; i < 500; ++i)
+            for (int i = 0; i < 2000; ++i)
                 flood += "<Spam> " + QByteArray::number(i) + "\r\n";
             h.gateway.send(flood);
         } else {
@@ -258,7 +267,8 @@ void tst_Accessibility::whatIsSpoken()
             QVERIFY(h.serve("half a line"));
             h.gateway.resetClient();
         }
-        QVERIFY(QTest::qWaitFor([&] { return !told.said.isEmpty(); }));
+        // Said at the pause after it, well before the 2-second limit.
+        QVERIFY(step == u"log off" || QTest::qWaitFor([&] { return !told.said.isEmpty(); }, 1500));
         QTest::qWait(2 * ReceivedSpeech::quietMilliseconds); // nothing more, nothing twice
         QCOMPARE(h.Text1->text(), initialInput); // nobody took the keyboard
         QCOMPARE(QApplication::focusWidget(), h.Text1);

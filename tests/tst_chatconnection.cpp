@@ -9,6 +9,11 @@
 #include <QTcpSocket>
 #include <QTest>
 
+#ifdef Q_OS_LINUX
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#endif
+
 using State = ChatConnection::State;
 using Refusal = ChatConnection::Refusal;
 using Failure = ChatConnection::Failure;
@@ -59,6 +64,12 @@ void tst_ChatConnection::connectsAndSends()
     QCOMPARE(states.at(1).at(0).value<State>(), State::Connected);
     // A dead link is found while nobody types.
     QCOMPARE(socket.findChild<QTcpSocket *>()->socketOption(QAbstractSocket::KeepAliveOption), QVariant(1));
+#ifdef TCP_USER_TIMEOUT // and one that swallows what is sent, within the same 110 s
+    unsigned timeout = 0;
+    socklen_t size = sizeof timeout;
+    QVERIFY(getsockopt(int(socket.findChild<QTcpSocket *>()->socketDescriptor()), IPPROTO_TCP, TCP_USER_TIMEOUT, &timeout, &size) == 0);
+    QCOMPARE(timeout, 110'000u);
+#endif
     QVERIFY(socket.sendData("abc\r\n"));
     QVERIFY(gateway.waitForReceived(5));
     QCOMPARE(gateway.received(), QByteArray("abc\r\n"));

@@ -219,6 +219,7 @@ void tst_Faults::textWaitingToBeShown_data()
     QTest::newRow("nothing: reading waits for room") << "nothing";
     QTest::newRow("LOG OFF: what waits is dropped") << "log off";
     QTest::newRow("SEND: the echo after all that came before it") << "send";
+    QTest::newRow("a reset: all that came before it, then the notice") << "reset";
 }
 
 // A flood far larger than the window takes at once: 2 MB in lines of 24
@@ -247,6 +248,14 @@ void tst_Faults::textWaitingToBeShown()
         QTest::mouseClick(h.Disconnect, Qt::LeftButton);
         QVERIFY(QTest::qWaitFor([&] { return pacer->isShowingAll(); }));
         QCOMPARE(h.shown(), notice);
+    } else if (then == u"reset") {
+        if (underWine())
+            QSKIP("Wine cannot tell a reset from the server's close");
+        h.gateway.resetClient();
+        QVERIFY(reach(h, ChatConnection::State::Error));
+        QVERIFY(QTest::qWaitFor([&] { return pacer->isShowingAll(); }));
+        QCOMPARE(h.shown(), banner + QString::fromLatin1(flood.left(qsizetype(h.Winsock1->bytesReceived())))
+                                + QStringLiteral("[The connection was lost: it was reset by the server or the network. Press LOG OFF, then connect again.]\n"));
     } else {
         QTest::mouseClick(h.Text1, Qt::LeftButton);
         QTest::keyClick(h.Text1, Qt::Key_A, Qt::ControlModifier);

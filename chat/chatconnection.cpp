@@ -84,7 +84,13 @@ bool ChatConnection::sendData(const QByteArray &bytes)
     case State::Connected:
         break;
     }
-    m_socket->write(bytes);
+    if (m_socket->write(bytes) != bytes.size()) {
+        // The socket is gone though it has not said so yet: the line did not
+        // go, and the connection is over.
+        m_liveness.release();
+        fail(Failure::Lost, m_socket->errorString());
+        return refuseEnded();
+    }
     return true;
 }
 

@@ -160,6 +160,7 @@ void tst_ChatConnection::failuresSayWhy_data()
     QTest::newRow("a name that cannot resolve") << "bad name" << Failure::HostNotFound;
     QTest::newRow("a handshake never answered") << "no answer" << Failure::NoAnswer;
     QTest::newRow("reset while open") << "reset" << Failure::Reset;
+    QTest::newRow("a write the socket does not take") << "write" << Failure::Lost;
 }
 
 // A failure nobody asked for is told as it happens, once, with why; the
@@ -192,6 +193,13 @@ void tst_ChatConnection::failuresSayWhy()
         QVERIFY(gateway.waitForConnections(1));
         gateway.send("last words");
         gateway.resetClient();
+    } else if (how == u"write") {
+        QVERIFY(reach(socket, State::Connected));
+        auto *tcp = socket.findChild<QTcpSocket *>(QString(), Qt::FindDirectChildrenOnly);
+        tcp->blockSignals(true); // gone before it could say so
+        tcp->abort();
+        QTest::ignoreMessage(QtWarningMsg, "QIODevice::write (QTcpSocket): device not open");
+        QVERIFY(!socket.sendData("x")); // refused as every send after a failure is
     }
     QVERIFY(reach(socket, State::Error));
     QCOMPARE(failed.size(), 1);
@@ -202,7 +210,7 @@ void tst_ChatConnection::failuresSayWhy()
     QCOMPARE(failed.size(), 1);
     QVERIFY(!socket.sendData("x"));
     QVERIFY(!socket.connectToHost(gateway.address(), gateway.port()));
-    QCOMPARE(refused.size(), 2);
+    QCOMPARE(refused.size(), how == u"write" ? 3 : 2);
     for (const QList<QVariant> &refusal : std::as_const(refused))
         QCOMPARE(refusal, (QList<QVariant>{QVariant::fromValue(Refusal::Failed), error}));
     socket.close();

@@ -201,13 +201,6 @@ void tst_Accessibility::whatIsSpoken_data()
         << "help menu" << QStringList{"say Help menu"};
     QTest::newRow("received lines are said once, together, after a pause")
         << "receive" << QStringList{"say <Player1> hi\n<Player2> there"};
-    QTest::newRow("exactly three lines are said whole")
-        << "three" << QStringList{"say <A> one\n<B> two\n<C> three"};
-    QTest::newRow("a flood is said as a count of all its lines and its newest line")
-        << "flood" << QStringList{"say 2000 new lines, the newest: <Spam> 1999"};
-    QTest::newRow("what came before LOG OFF is not said after it") << "log off" << QStringList{};
-    QTest::newRow("a failure is said with what came before it")
-        << "reset" << QStringList{"say half a line\n[The connection was lost: it was reset by the server or the network. Press LOG OFF, then connect again.]"};
     QTest::newRow("an answer is said where it appears")
         << "answer" << QStringList{"say You have to push 'connect'. Then you should see a screen asking for your username, type "
                                   "it in, then your password, then your in! Just mke sure you connect first..."};
@@ -244,31 +237,12 @@ void tst_Accessibility::whatIsSpoken()
         QCOMPARE(QAccessible::queryAccessibleInterface(h.item("mnuHelp")->menu())->text(QAccessible::Name), QStringLiteral("Help"));
         h.item("mnuHelp")->menu()->hide();
         told.said.removeIf([](const QString &t) { return t.startsWith(u"focus"); });
-    } else if (step == u"receive" || step == u"three" || step == u"flood" || step == u"reset" || step == u"log off") {
+    } else if (step == u"receive") {
         QVERIFY(h.connect());
         told.said.clear();
-        if (step == u"receive") {
-            h.gateway.send("<Player1> hi\r\n");
-            h.gateway.send("<Player2> there\r\n\x01\r\n");
-        } else if (step == u"three" || step == u"log off") {
-            QVERIFY(h.serve("<A> one\r\n<B> two\r\n<C> three\r\n"));
-            if (step == u"log off") {
-                h.item("mnuDis")->trigger();
-                told.said.clear(); // what was said before it stays said
-            }
-        } else if (step == u"flood") {
-            QByteArray flood;
-            for (int i = 0; i < 2000; ++i)
-                flood += "<Spam> " + QByteArray::number(i) + "\r\n";
-            h.gateway.send(flood);
-        } else {
-            if (underWine())
-                QSKIP("Wine cannot tell a reset from the server's close");
-            QVERIFY(h.serve("half a line"));
-            h.gateway.resetClient();
-        }
-        // Said at the pause after it, well before the 2-second limit.
-        QVERIFY(step == u"log off" || QTest::qWaitFor([&] { return !told.said.isEmpty(); }, 1500));
+        h.gateway.send("<Player1> hi\r\n");
+        h.gateway.send("<Player2> there\r\n\x01\r\n");
+        QVERIFY(QTest::qWaitFor([&] { return !told.said.isEmpty(); }));
         QTest::qWait(2 * ReceivedSpeech::quietMilliseconds); // nothing more, nothing twice
         QCOMPARE(h.Text1->text(), initialInput); // nobody took the keyboard
         QCOMPARE(QApplication::focusWidget(), h.Text1);

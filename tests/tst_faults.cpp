@@ -20,8 +20,6 @@ private Q_SLOTS:
     void logOffAndConnectAThousandTimes();
     void helpWindowsOpenedAndClosedAThousandTimes();
     void typingAndSendingWhileDataFloodsIn();
-    void textWaitingToBeShown_data();
-    void textWaitingToBeShown();
 };
 
 namespace {
@@ -211,63 +209,6 @@ void tst_Faults::typingAndSendingWhileDataFloodsIn()
     QVERIFY(h.shown().endsWith(QStringLiteral("buy gold %1\n").arg(flood.count('\n') - 1)));
     QVERIFY(h.errors.isEmpty());
     QVERIFY(chatsNormally(h));
-}
-
-void tst_Faults::textWaitingToBeShown_data()
-{
-    QTest::addColumn<QString>("then"); // what the person does while a flood waits to be shown
-    QTest::newRow("nothing: reading waits for room") << "nothing";
-    QTest::newRow("LOG OFF: what waits is dropped") << "log off";
-    QTest::newRow("SEND: the echo after all that came before it") << "send";
-    QTest::newRow("a reset: all that came before it, then the notice") << "reset";
-}
-
-// A flood far larger than the window takes at once: 2 MB in lines of 24
-// characters, each ended by a lone LF so that a byte count is a character count.
-void tst_Faults::textWaitingToBeShown()
-{
-    QFETCH(QString, then);
-    Harness h;
-    QVERIFY(QTest::qWaitForWindowActive(h.form));
-    QVERIFY(h.connect());
-    QByteArray flood;
-    for (int i = 0; flood.size() < 2'000'000; ++i)
-        flood += "<Spammer> gold " + QByteArray::number(i % 100'000'000).rightJustified(8, '0') + '\n';
-    // The most that ever waits to be shown: reading stops at 256 K waiting
-    // characters, and one read takes at most the socket's 256 KB.
-    auto *pacer = h.form->findChild<TranscriptPacer *>();
-    qsizetype mostWaiting = 0;
-    QObject::connect(h.Winsock1, &ChatConnection::dataArrival, pacer,
-                     [&] { mostWaiting = qMax(mostWaiting, pacer->waiting()); });
-    h.gateway.send(flood);
-    QVERIFY(QTest::qWaitFor([&] { return !pacer->hasRoom(); }));
-    if (then == u"nothing") {
-        QVERIFY(h.showsAll(quint64(flood.size()), 60000));
-        QCOMPARE(h.shown(), banner + QString::fromLatin1(flood));
-    } else if (then == u"log off") {
-        QTest::mouseClick(h.Disconnect, Qt::LeftButton);
-        QVERIFY(QTest::qWaitFor([&] { return pacer->isShowingAll(); }));
-        QCOMPARE(h.shown(), notice);
-    } else if (then == u"reset") {
-        if (underWine())
-            QSKIP("Wine cannot tell a reset from the server's close");
-        h.gateway.resetClient();
-        QVERIFY(reach(h, ChatConnection::State::Error));
-        QVERIFY(QTest::qWaitFor([&] { return pacer->isShowingAll(); }));
-        QCOMPARE(h.shown(), banner + QString::fromLatin1(flood.left(qsizetype(h.Winsock1->bytesReceived())))
-                                + QStringLiteral("[The connection was lost: it was reset by the server or the network. Press LOG OFF, then connect again.]\n"));
-    } else {
-        QTest::mouseClick(h.Text1, Qt::LeftButton);
-        QTest::keyClick(h.Text1, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(h.Text1, QStringLiteral("hello"));
-        const qsizetype before = qsizetype(h.Winsock1->bytesReceived());
-        QTest::keyClick(h.Text1, Qt::Key_Return);
-        QVERIFY(h.showsAll(quint64(flood.size()), 60000));
-        QCOMPARE(h.shown(), banner + QString::fromLatin1(flood.left(before)) + QStringLiteral("hello\n")
-                                + QString::fromLatin1(flood.mid(before)));
-    }
-    QVERIFY2(mostWaiting <= 512 * 1024, qPrintable(QString::number(mostWaiting)));
-    QVERIFY(h.errors.isEmpty());
 }
 
 QTEST_MAIN(tst_Faults)

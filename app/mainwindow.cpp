@@ -184,10 +184,9 @@ void MainWindow::buildMenus()
     }
     for (const MenuTree::Menu &menu : MenuTree::menus()) {
         // A screen reader names an open menu by the parent it has in the tree,
-        // and Qt's tree gives a menu of the menu bar none that it would say:
-        // the menu says so itself as it opens.
+        // and Qt's tree gives a menu of the menu bar none that it would say.
         connect(actions.value(menu.name)->menu(), &QMenu::aboutToShow, this,
-                [this, title = QString(menu.caption).remove(u'&')] { m_announcer->announce(tr("%1 menu").arg(title)); });
+                [this, title = QString(menu.caption).remove(u'&')] { m_announcer->announceMenu(title); });
         for (const MenuTree::Item &item : menu.items) {
             if (!item.prefill.isEmpty())
                 connect(actions.value(item.name), &QAction::triggered, this,

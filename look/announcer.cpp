@@ -3,6 +3,7 @@
 
 #include "announcer.h"
 
+#include <QAccessible>
 #include <QAccessibleWidget>
 
 QAccessibleInterface *Announcer::accessibleInterface(const QString &className, QObject *object)
@@ -27,8 +28,26 @@ void Announcer::announce(const QString &text)
 {
     if (text.isEmpty())
         return;
+#ifdef Q_OS_WIN
+    // Raised on the window, which a reader knows as the foreground one: the
+    // announcer itself is never shown there, and is in no reader's view.
+    QAccessibleValueChangeEvent event(window(), text);
+    QAccessible::updateAccessibility(&event);
+#else
     hide();
     setAccessibleName(text);
     // Appearing is what a screen reader hears of: the name is said then.
     show();
+#endif
+}
+
+void Announcer::announceMenu(const QString &title)
+{
+#ifdef Q_OS_WIN
+    // NVDA and Narrator name a menu as it opens: said here too, it would be
+    // heard twice.
+    Q_UNUSED(title);
+#else
+    announce(tr("%1 menu").arg(title));
+#endif
 }

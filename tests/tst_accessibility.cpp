@@ -197,8 +197,12 @@ void tst_Accessibility::whatIsSpoken_data()
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("Shift+Tab into the input line: the focus alone, no caret move before it")
         << "backtab" << QStringList{"focus Message"};
+#ifdef Q_OS_WIN // where the reader names it itself
+    QTest::newRow("a menu is named by the reader alone") << "help menu" << QStringList{};
+#else
     QTest::newRow("a menu says its name as it opens")
         << "help menu" << QStringList{"say Help menu"};
+#endif
     QTest::newRow("received lines are said once, together, after a pause")
         << "receive" << QStringList{"say <Player1> hi\n<Player2> there"};
     QTest::newRow("an answer is said where it appears")
@@ -210,6 +214,10 @@ void tst_Accessibility::whatIsSpoken()
 {
     QFETCH(QString, step);
     QFETCH(QStringList, expected);
+#ifdef Q_OS_WIN
+    if (expected.join(u"|").contains(u"say "))
+        QSKIP("said through UI Automation, which the Windows end-to-end test hears");
+#endif
     Harness h;
     QApplication::setActiveWindow(h.form);
     QVERIFY(QTest::qWaitForWindowActive(h.form));

@@ -3,8 +3,8 @@
 
 // A chat gateway for the end-to-end test, on 127.0.0.1 only. It records every
 // byte it receives in a file, answers the login preamble with a greeting and
-// a user-name prompt, and answers the line "hello vantor" with two lines of
-// its own. What happens goes to standard output, a line per event.
+// a user-name prompt, answers the line "hello vantor" with two lines of its
+// own, and the line "flood please" with twenty. What happens goes to standard output, a line per event.
 //
 //   e2e_gateway PORT RECORD_FILE
 #include <QCoreApplication>
@@ -44,6 +44,7 @@ int main(int argc, char *argv[])
             record.flush();
             const bool greeted = received.startsWith(QByteArray("\x03\x04\r\n\r\n", 6));
             const bool answered = received.contains("hello vantor\r\n");
+            const bool flooded = received.contains("flood please\r\n");
             received += bytes;
             if (!greeted && received.startsWith(QByteArray("\x03\x04\r\n\r\n", 6))) {
                 client->write("Connection from [127.0.0.1]\r\n\r\nEnter your account name and password.\r\n"
@@ -54,6 +55,13 @@ int main(int argc, char *argv[])
                 client->write("1007 CHANNEL \"Chat\"\r\n<b>not bold</b> caf\xe9\r\n");
                 client->flush();
                 say("answered");
+            }
+            if (!flooded && received.contains("flood please\r\n")) {
+                QByteArray flood;
+                for (int line = 0; line < 20; ++line)
+                    flood += "<Spam> " + QByteArray::number(line) + "\r\n";
+                client->write(flood);
+                say("flooded");
             }
         });
         QObject::connect(client, &QTcpSocket::disconnected, [&, client] {

@@ -28,8 +28,8 @@ private Q_SLOTS:
 
 namespace {
 
-// A session with what the window does on its events: it reads at each
-// arrival, and shows a failure's notice.
+// A connected session, with what the window does on its events: it reads at
+// each arrival, and shows a failure's notice.
 struct Session
 {
     FakeGateway gateway;
@@ -45,20 +45,14 @@ struct Session
         QObject::connect(&session, &ChatSession::dataArrival, &session, &ChatSession::receive);
         QObject::connect(&session, &ChatSession::failed, &session, [this] { session.showFailure(u"[lost]"); });
         QObject::connect(&session, &ChatSession::speak, &session, [this](const QString &text) { said << text; });
-    }
-    bool connect()
-    {
         session.connectTo(gateway.address(), gateway.port());
-        return gateway.waitForConnections(1) && reach(State::Connected);
     }
     bool reach(State state) { return QTest::qWaitFor([&] { return connection->state() == state; }); }
     // Waits until the session has taken this many bytes in all, and shown them.
     bool showsAll(quint64 bytes, int timeoutMs = 5000)
     {
-        return QTest::qWaitFor([&] { return connection->bytesReceived() >= bytes && pacer->isShowingAll(); },
-                               timeoutMs);
+        return QTest::qWaitFor([&] { return connection->bytesReceived() >= bytes && pacer->isShowingAll(); }, timeoutMs);
     }
-    QString shown() const { return transcript.text(); }
 };
 
 } // namespace
@@ -80,7 +74,7 @@ void tst_ChatSession::whatIsSaid()
     QFETCH(QString, step);
     QFETCH(QStringList, expected);
     Session s;
-    QVERIFY(s.connect());
+    QVERIFY(s.reach(State::Connected));
     if (step == u"three" || step == u"log off") {
         s.gateway.send("<A> one\r\n<B> two\r\n<C> three\r\n");
         QVERIFY(s.showsAll(29));
@@ -119,7 +113,7 @@ void tst_ChatSession::textWaitingToBeShown()
 {
     QFETCH(QString, then);
     Session s;
-    QVERIFY(s.connect());
+    QVERIFY(s.reach(State::Connected));
     QByteArray flood;
     for (int i = 0; flood.size() < 2'000'000; ++i)
         flood += "<Spammer> gold " + QByteArray::number(i % 100'000'000).rightJustified(8, '0') + '\n';
@@ -132,11 +126,11 @@ void tst_ChatSession::textWaitingToBeShown()
     QVERIFY(QTest::qWaitFor([&] { return !s.pacer->hasRoom(); }));
     if (then == u"nothing") {
         QVERIFY(s.showsAll(quint64(flood.size()), 60000));
-        QCOMPARE(s.shown(), QString::fromLatin1(flood));
+        QCOMPARE(s.transcript.text(), QString::fromLatin1(flood));
     } else if (then == u"log off") {
         s.session.logOff(u"[bye]");
         QVERIFY(QTest::qWaitFor([&] { return s.pacer->isShowingAll(); }));
-        QCOMPARE(s.shown(), QStringLiteral("[bye]"));
+        QCOMPARE(s.transcript.text(), QStringLiteral("[bye]"));
     } else if (then == u"reset") {
         if (underWine())
             QSKIP("Wine cannot tell a reset from the server's close");
@@ -144,12 +138,12 @@ void tst_ChatSession::textWaitingToBeShown()
         QVERIFY(s.reach(State::Error));
         QVERIFY(QTest::qWaitFor([&] { return s.pacer->isShowingAll(); }));
         const QString before = QString::fromLatin1(flood.left(qsizetype(s.connection->bytesReceived())));
-        QCOMPARE(s.shown(), before + (before.endsWith(u'\n') ? "" : "\n") + QStringLiteral("[lost]\n"));
+        QCOMPARE(s.transcript.text(), before + (before.endsWith(u'\n') ? "" : "\n") + QStringLiteral("[lost]\n"));
     } else {
         const qsizetype before = qsizetype(s.connection->bytesReceived());
         QString echo;
         QVERIFY(s.session.sendLine(QStringLiteral("hello"), &echo));
-        QCOMPARE(s.shown(), QString::fromLatin1(flood.left(before)));
+        QCOMPARE(s.transcript.text(), QString::fromLatin1(flood.left(before)));
         QCOMPARE(echo, QStringLiteral("hello\r\n"));
         QVERIFY(s.gateway.waitForReceived(7));
         QCOMPARE(s.gateway.received(), QByteArray("hello\r\n"));

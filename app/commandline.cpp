@@ -34,15 +34,16 @@ void acceptQtOptions(QCommandLineParser &parser)
     }
 }
 
-void print(FILE *stream, const QString &text)
+} // namespace
+
+void print(const Answer &answer)
 {
-    std::fputs(text.toLocal8Bit().constData(), stream);
+    FILE *stream = answer.outcome == Outcome::Wrong ? stderr : stdout;
+    std::fputs(answer.text.toLocal8Bit().constData(), stream);
     std::fflush(stream);
 }
 
-} // namespace
-
-Outcome parse(const QStringList &arguments)
+Answer parse(const QStringList &arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
@@ -59,13 +60,11 @@ Outcome parse(const QStringList &arguments)
 
     const QString program = QStringLiteral("vantor");
     if (!parser.parse(arguments)) {
-        print(stderr, QStringLiteral("%1: %2 Try '%1 --help'.\n").arg(program, parser.errorText()));
-        return Outcome::Wrong;
+        return {Outcome::Wrong, QStringLiteral("%1: %2 Try '%1 --help'.\n").arg(program, parser.errorText())};
     }
     if (!parser.positionalArguments().isEmpty()) {
-        print(stderr, QStringLiteral("%1: unexpected argument '%2'. Try '%1 --help'.\n")
-                          .arg(program, parser.positionalArguments().constFirst()));
-        return Outcome::Wrong;
+        return {Outcome::Wrong, QStringLiteral("%1: unexpected argument '%2'. Try '%1 --help'.\n")
+                                    .arg(program, parser.positionalArguments().constFirst())};
     }
     if (parser.isSet(help)) {
         // The parser's own help names the executable from the application
@@ -73,14 +72,12 @@ Outcome parse(const QStringList &arguments)
         QString text = parser.helpText();
         const qsizetype usage = text.indexOf(u'\n');
         text.replace(0, usage, QStringLiteral("Usage: %1 [options]").arg(program));
-        print(stdout, text);
-        return Outcome::Done;
+        return {Outcome::Done, text};
     }
     if (parser.isSet(version)) {
-        print(stdout, QStringLiteral("%1 %2\n").arg(program, QStringLiteral(VANTOR_VERSION)));
-        return Outcome::Done;
+        return {Outcome::Done, QStringLiteral("%1 %2\n").arg(program, QStringLiteral(VANTOR_VERSION))};
     }
-    return Outcome::Run;
+    return {Outcome::Run, {}};
 }
 
 } // namespace CommandLine

@@ -11,13 +11,21 @@ namespace CommandLine {
 
 enum class Outcome {
     Run,   // start the window
-    Done,  // help or version printed: exit 0
+    Done,  // help or version told: exit 0
     Wrong, // an unknown option or an argument: exit 2
 };
 
-// Reads the arguments (argv, the program's name first); prints help, the
-// version or a one-line error as they ask. Needs no display, and no
-// application object.
-Outcome parse(const QStringList &arguments);
+struct Answer
+{
+    Outcome outcome;
+    QString text; // the help, the version or a one-line error, each ended by a line break
+};
+
+// Reads the arguments (argv, the program's name first). Needs no display, and
+// no application object.
+Answer parse(const QStringList &arguments);
+// As a terminal shows it: help and version on standard output, an error on
+// standard error.
+void print(const Answer &answer);
 
 } // namespace CommandLine

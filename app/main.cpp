@@ -12,6 +12,14 @@
 #include <QIcon>
 #include <QTimer>
 
+#ifdef Q_OS_WIN
+#include "look.h"
+
+#include <QMessageBox>
+
+#include <windows.h>
+#endif
+
 int main(int argc, char *argv[])
 {
     // Refused, it costs only speed under a flood: the program goes on.
@@ -21,15 +29,27 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    switch (CommandLine::parse(arguments)) {
-    case CommandLine::Outcome::Done:
-        return 0;
-    case CommandLine::Outcome::Wrong:
-        return 2;
-    case CommandLine::Outcome::Run:
-        break;
+    const CommandLine::Answer answer = CommandLine::parse(arguments);
+    if (answer.outcome != CommandLine::Outcome::Run) {
+#ifdef Q_OS_WIN
+        // A window program has no console on Windows: what a terminal would
+        // print is shown in a box, and the exit waits for it.
+        QApplication app(argc, argv);
+        Look::messageBox(answer.outcome == CommandLine::Outcome::Wrong ? QMessageBox::Warning
+                                                                      : QMessageBox::Information,
+                         QStringLiteral("Vantor"), answer.text.trimmed(), nullptr)
+            ->exec();
+#else
+        CommandLine::print(answer);
+#endif
+        return answer.outcome == CommandLine::Outcome::Done ? 0 : 2;
     }
 
+#ifdef Q_OS_WIN
+    // Held until the program ends: how its installer and uninstaller know
+    // that it runs, before they replace or remove it.
+    CreateMutexW(nullptr, FALSE, L"Global\\" VANTOR_APP_ID);
+#endif
     QApplication app(argc, argv);
     // Its name to the desktop and to screen readers, whatever the file is called.
     QApplication::setApplicationName(QStringLiteral("vantor"));

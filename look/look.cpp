@@ -179,8 +179,10 @@ void setColours(QWidget *widget, const QColor &text, const QColor &background)
 
 void makeToolWindow(QWidget *window, const QSize &clientSize)
 {
+    // On Windows the frame of a fixed size has no resizing border (other
+    // platforms take their frame from the fixed size alone).
     window->setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                           | Qt::WindowCloseButtonHint);
+                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     if (auto *main = qobject_cast<QMainWindow *>(window); main && main->centralWidget()) {
         // The client area is the central widget; the window keeps the size
         // that its menu bar and client area need.

@@ -118,6 +118,7 @@ void tst_MainWindow::startsAsDesigned()
     const Qt::WindowFlags flags = f.windowFlags();
     QVERIFY((flags & Qt::WindowType_Mask) == Qt::Tool);
     QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(flags & Qt::MSWindowsFixedSizeDialogHint); // no resizing border on Windows
     QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
 
     QCOMPARE(h.Text2->toPlainText(), banner);

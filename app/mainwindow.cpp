@@ -247,7 +247,7 @@ QString MainWindow::failureNotice(ChatConnection::Failure failure, const QString
 
 void MainWindow::connectTo(const QString &host)
 {
-    m_session->connectTo(host, m_seams.endpoints.port);
+    m_session->connectTo(host, m_seams.endpoints.port, m_seams.endpoints.connectTimeoutMilliseconds);
 }
 
 void MainWindow::cmdConnect_Click()

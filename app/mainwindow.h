@@ -19,16 +19,20 @@ class InputLine;
 class QPushButton;
 class TranscriptView;
 
-// The main window: transcript, input line, the five buttons and the connection.
-// Closing it deletes it, and the connection with it. Each control carries its
-// design name as its object name ("Text1", "cmdSend", "Winsock1", ...), and
-// each handler is named after its control and event.
+// The main window: transcript, input line and the five buttons, over the chat
+// session that holds the connection. Closing it deletes it, and the session
+// and its connection with it. Each control carries its design name as its
+// object name ("Text1", "cmdSend", ...), and each handler is named after its
+// control and event.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
     explicit MainWindow(Seams seams, QWidget *parent = nullptr);
     ~MainWindow() override;
+
+    // The session this window shows, for whoever watches it (a benchmark, a test).
+    ChatSession *session() const { return m_session; }
 
 private:
     void Form_Load();

@@ -12,9 +12,8 @@
 //                           on a freeze, or past the time allowed
 //   vantor_bench STREAM window|limit    one run, one line of figures
 #include "allocator.h"
+#include "chatsession.h"
 #include "mainwindow.h"
-#include "chatconnection.h"
-#include "transcriptpacer.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -183,11 +182,9 @@ int runOne(const Stream &stream, bool window)
         form->show();
         // The stream ends when the window has shown it all: it shows what it
         // takes in passes.
-        auto *connection = form->findChild<ChatConnection *>(QStringLiteral("Winsock1"));
-        auto *pacer = form->findChild<TranscriptPacer *>();
-        watch = [&, connection, pacer] {
-            if (connection->bytesReceived() > 0)
-                progress(qint64(connection->bytesReceived()), pacer->isShowingAll());
+        watch = [&, session = form->session()] {
+            if (session->bytesReceived() > 0)
+                progress(qint64(session->bytesReceived()), session->isShowingAll());
         };
         form->findChild<QPushButton *>(QStringLiteral("cmdConnect"))->click();
     } else {

@@ -20,13 +20,13 @@ constexpr int closingMilliseconds = 10'000;
 
 } // namespace
 
-ChatConnection::ChatConnection(QObject *parent)
+ChatConnection::ChatConnection(QObject *parent, SocketMaker makeSocket)
     : QObject(parent)
+    , m_makeSocket(std::move(makeSocket))
     , m_closed(new QObject(this))
     , m_socket(newSocket())
 {
     m_connectTimer.setSingleShot(true);
-    m_connectTimer.setInterval(connectTimeoutMilliseconds);
     connect(&m_connectTimer, &QTimer::timeout, this, &ChatConnection::onConnectTimeout);
 }
 
@@ -40,7 +40,7 @@ ChatConnection::~ChatConnection()
 
 QTcpSocket *ChatConnection::newSocket()
 {
-    auto *socket = new QTcpSocket(this);
+    auto *socket = m_makeSocket ? m_makeSocket(this) : new QTcpSocket(this);
     // A flood waits in the kernel and, through TCP, at the server, rather than
     // in our memory; and each arrival stays small enough to show at once.
     socket->setReadBufferSize(readBufferSize);
@@ -51,7 +51,7 @@ QTcpSocket *ChatConnection::newSocket()
     return socket;
 }
 
-bool ChatConnection::connectToHost(const QString &host, quint16 port)
+bool ChatConnection::connectToHost(const QString &host, quint16 port, int timeoutMilliseconds)
 {
     switch (m_state) {
     case State::Closed:
@@ -66,7 +66,7 @@ bool ChatConnection::connectToHost(const QString &host, quint16 port)
     }
     m_errorString.clear();
     setState(State::Connecting);
-    m_connectTimer.start();
+    m_connectTimer.start(timeoutMilliseconds);
     m_socket->connectToHost(host, port);
     return true;
 }
@@ -88,7 +88,7 @@ bool ChatConnection::sendData(const QByteArray &bytes)
         // The socket is gone though it has not said so yet: the line did not
         // go, and the connection is over.
         m_liveness.release();
-        fail(Failure::Lost, m_socket->errorString());
+        fail(Failure::Lost, socketError());
         return refuseEnded();
     }
     return true;
@@ -202,7 +202,7 @@ void ChatConnection::onEnded()
     const bool closedByServer = wasOpen && error == QAbstractSocket::RemoteHostClosedError
                                 && !m_liveness.endedByReset();
     m_liveness.release();
-    const QString errorText = m_socket->errorString();
+    const QString errorText = socketError();
     // Whatever the server sent before it went away is still shown.
     onReadyRead();
     if (!open()) // a reader may have closed it
@@ -230,6 +230,13 @@ void ChatConnection::onEnded()
     default:
         return fail(Failure::Unreachable, errorText);
     }
+}
+
+QString ChatConnection::socketError() const
+{
+    // A socket that fails with no error of its own would say "Unknown error".
+    return m_socket->error() == QAbstractSocket::UnknownSocketError ? tr("the system gave no reason")
+                                                                    : m_socket->errorString();
 }
 
 bool ChatConnection::refuse(Refusal reason)

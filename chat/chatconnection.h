@@ -8,6 +8,8 @@
 #include <QString>
 #include <QTimer>
 
+#include <functional>
+
 #include "tcpliveness.h"
 
 class QTcpSocket;
@@ -63,14 +65,18 @@ public:
     // wondering.
     static constexpr int connectTimeoutMilliseconds = 20'000;
 
-    explicit ChatConnection(QObject *parent = nullptr);
+    // Makes the socket of each new connection, a plain QTcpSocket unless a
+    // test hands in its own to watch or to break.
+    using SocketMaker = std::function<QTcpSocket *(QObject *parent)>;
+
+    explicit ChatConnection(QObject *parent = nullptr, SocketMaker makeSocket = {});
     ~ChatConnection() override;
 
     State state() const { return m_state; }
     // Every byte taken with getData() so far, for the benchmark and tests.
     quint64 bytesReceived() const { return m_bytesReceived; }
 
-    bool connectToHost(const QString &host, quint16 port);
+    bool connectToHost(const QString &host, quint16 port, int timeoutMilliseconds = connectTimeoutMilliseconds);
     bool sendData(const QByteArray &bytes);
     // Selects the gateway's line-based chat protocol: the login preamble.
     bool logIn();
@@ -84,8 +90,6 @@ public:
     // Never refused: closing a closed connection is no error. What was sent
     // before still goes out.
     void close();
-    // For tests, which cannot wait connectTimeoutMilliseconds.
-    void setConnectTimeout(int milliseconds) { m_connectTimer.setInterval(milliseconds); }
 
 Q_SIGNALS:
     // Bytes are waiting; getData() takes them.
@@ -107,7 +111,9 @@ private:
     bool refuse(Refusal reason);
     bool refuseEnded(); // after the server closed, or a failure
     QTcpSocket *newSocket();
+    QString socketError() const;
 
+    SocketMaker m_makeSocket;
     QObject *m_closed; // holds the closed sockets that still send what was sent before
     QTcpSocket *m_socket; // the one of the current connection
     QTimer m_connectTimer;

@@ -15,6 +15,7 @@ ChatSession::ChatSession(Transcript *transcript, QObject *parent)
     , m_pacer(new TranscriptPacer(transcript, this))
     , m_speech(new ReceivedSpeech(this))
 {
+    // The design's name for the connection, as a debugger shows it.
     m_connection->setObjectName(QStringLiteral("Winsock1"));
     connect(m_connection, &ChatConnection::dataArrival, this, &ChatSession::dataArrival);
     connect(m_connection, &ChatConnection::failed, this, &ChatSession::failed);
@@ -25,9 +26,24 @@ ChatSession::ChatSession(Transcript *transcript, QObject *parent)
     connect(m_speech, &ReceivedSpeech::speak, this, &ChatSession::speak);
 }
 
-void ChatSession::connectTo(const QString &host, quint16 port)
+ChatConnection::State ChatSession::state() const
 {
-    m_connection->connectToHost(host, port);
+    return m_connection->state();
+}
+
+quint64 ChatSession::bytesReceived() const
+{
+    return m_connection->bytesReceived();
+}
+
+bool ChatSession::isShowingAll() const
+{
+    return m_connection->bytesAvailable() == 0 && m_pacer->isShowingAll();
+}
+
+void ChatSession::connectTo(const QString &host, quint16 port, int timeoutMilliseconds)
+{
+    m_connection->connectToHost(host, port, timeoutMilliseconds);
 }
 
 void ChatSession::logIn()
@@ -55,18 +71,24 @@ void ChatSession::receive()
 {
     // After a failure the socket holds the last of what arrived, and nothing
     // more can come: it is all taken.
-    if ((m_pacer->hasRoom() || m_connection->state() == ChatConnection::State::Error)
-        && m_connection->bytesAvailable() > 0) {
-        const QString text = WireText::fromWire(m_connection->getData());
-        m_pacer->receive(text);
-        m_speech->receive(text);
-    }
+    if (m_pacer->hasRoom() || m_connection->state() == ChatConnection::State::Error)
+        take();
+}
+
+bool ChatSession::take()
+{
+    if (m_connection->bytesAvailable() <= 0)
+        return false;
+    const QString text = WireText::fromWire(m_connection->getData());
+    m_pacer->receive(text);
+    m_speech->receive(text);
+    return true;
 }
 
 void ChatSession::showFailure(QStringView notice)
 {
-    while (m_connection->bytesAvailable() > 0)
-        receive();
+    while (take()) {
+    }
     m_pacer->showWaiting();
     m_transcript->appendNotice(notice);
     Q_EMIT shown();

@@ -25,10 +25,15 @@ class ChatSession : public QObject
 public:
     explicit ChatSession(Transcript *transcript, QObject *parent = nullptr);
 
-    ChatConnection *connection() const { return m_connection; }
-    TranscriptPacer *pacer() const { return m_pacer; }
+    // What whoever watches the session may ask: how the connection stands,
+    // how many bytes it has brought so far, and whether all of them are in
+    // the transcript and its views show them.
+    ChatConnection::State state() const;
+    quint64 bytesReceived() const;
+    bool isShowingAll() const;
 
-    void connectTo(const QString &host, quint16 port);
+    void connectTo(const QString &host, quint16 port,
+                   int timeoutMilliseconds = ChatConnection::connectTimeoutMilliseconds);
     void logIn();
     // A line to the server. Everything received before it is shown first, so
     // that its echo stands after it; the echo, what went on the wire, is put
@@ -54,6 +59,8 @@ Q_SIGNALS:
     void speak(const QString &text);
 
 private:
+    bool take(); // what waits at the socket, whether the transcript has room or not
+
     Transcript *m_transcript;
     ChatConnection *m_connection;
     TranscriptPacer *m_pacer;

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "chatconnection.h"
+
 #include <QString>
 
 // Where CONNECT and File > Connect go. The program's are fixed when it is
@@ -12,4 +14,6 @@ struct Endpoints
     QString serverAddress; // CONNECT: one fixed server, dotted-quad IPv4
     QString serviceHost;   // File > Connect: the service's host name
     quint16 port = 6112;
+    // How long a connect may take; tests that wait for it to give up shorten it.
+    int connectTimeoutMilliseconds = ChatConnection::connectTimeoutMilliseconds;
 };

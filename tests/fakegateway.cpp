@@ -40,6 +40,8 @@ FakeGateway::FakeGateway(QObject *parent)
 
 bool FakeGateway::listenAgain()
 {
+    if (m_server.isListening())
+        return true;
     m_queueFiller.abort();
     m_silent.close();
     return m_server.listen(QHostAddress::LocalHost, m_port);

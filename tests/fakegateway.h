@@ -55,7 +55,7 @@ public:
     // Tear the connection down with a reset.
     void resetClient();
     // Stop listening, so that a connect is refused; and listen again on the
-    // same port.
+    // same port (where it listens already, nothing changes).
     void stopListening() { m_server.close(); }
     bool listenAgain();
     // Listen on the same port but answer no handshake: the system's queue of

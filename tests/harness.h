@@ -8,9 +8,8 @@
 #include "mainwindow.h"
 #include "openwindows.h"
 #include "transcript.h"
-#include "transcriptpacer.h"
-#include "chatconnection.h"
 #include "transcriptview.h"
+#include "waits.h"
 #include "warnings.h"
 #include "wiretext.h"
 
@@ -71,13 +70,14 @@ struct Harness
     QPushButton *Disconnect;
     QPushButton *cmdExit;
     QLabel *csHyperlink1;
-    ChatConnection *Winsock1;
+    ChatSession *session; // what the window shows of the connection
 
-    explicit Harness(const QString &serviceHost = QStringLiteral("localhost"))
+    explicit Harness(const QString &serviceHost = QStringLiteral("localhost"),
+                     int connectTimeoutMilliseconds = ChatConnection::connectTimeoutMilliseconds)
     {
         installApplicationWide(windows);
         Seams seams;
-        seams.endpoints = {gateway.address(), serviceHost, gateway.port()};
+        seams.endpoints = {gateway.address(), serviceHost, gateway.port(), connectTimeoutMilliseconds};
         seams.reportError = [this](QWidget *parent, const QString &sentence) {
             errors << sentence;
             errorTitles << parent->window()->windowTitle();
@@ -98,7 +98,7 @@ struct Harness
         Disconnect = child<QPushButton>(form, "Disconnect");
         cmdExit = child<QPushButton>(form, "cmdExit");
         csHyperlink1 = child<QLabel>(form, "csHyperlink1");
-        Winsock1 = child<ChatConnection>(form, "Winsock1");
+        session = form->session();
         form->show();
     }
     ~Harness() { windows.deleteAll(); }
@@ -106,35 +106,28 @@ struct Harness
     bool connect()
     {
         cmdConnect->click();
-        return gateway.waitForConnections(gateway.connections() + 1)
-            && QTest::qWaitFor([&] { return Winsock1->state() == ChatConnection::State::Connected; });
+        return gateway.waitForConnections(gateway.connections() + 1) && reach(*session, ChatConnection::State::Connected);
     }
     // Sends bytes from the server and waits until the window has shown them.
     bool serve(const QByteArray &bytes)
     {
-        const quint64 target = Winsock1->bytesReceived() + quint64(bytes.size());
+        const quint64 target = session->bytesReceived() + quint64(bytes.size());
         gateway.send(bytes);
-        return showsAll(target);
-    }
-    // Waits until the window has taken this many bytes in all, and shown them.
-    bool showsAll(quint64 bytes, int timeoutMs = 5000)
-    {
-        auto *pacer = form->findChild<TranscriptPacer *>();
-        return QTest::qWaitFor([&] { return Winsock1->bytesReceived() >= bytes && pacer->isShowingAll(); },
-                               timeoutMs);
+        return showsAll(*session, target);
     }
     // Everything the window has sent the gateway so far. No sleep can prove
     // that nothing more is on its way; a marker sent after it, on the same
     // connection, arrives after all of it.
     QByteArray sentSoFar()
     {
-        if (!QTest::qWaitFor([&] { return Winsock1->state() != ChatConnection::State::Connecting; }))
+        if (!QTest::qWaitFor([&] { return session->state() != ChatConnection::State::Connecting; }))
             return "(still connecting)";
-        if (Winsock1->state() != ChatConnection::State::Connected)
+        if (session->state() != ChatConnection::State::Connected)
             return gateway.received();
-        static const QByteArray marker("\x7f(marker)");
+        static const QByteArray marker("\x7f(marker)\r\n");
         const qsizetype before = gateway.received().size();
-        if (!Winsock1->sendData(marker) || !gateway.waitForReceived(before + marker.size()))
+        if (!session->sendLine(QString::fromLatin1(marker.chopped(2)), nullptr)
+            || !gateway.waitForReceived(before + marker.size()))
             return "(the marker was not received)";
         QByteArray sent = gateway.received();
         if (!sent.endsWith(marker))

@@ -71,7 +71,7 @@ void tst_BadInput::megabyteLines()
     for (char c : {'a', 'b', 'c'})
         sent += QByteArray(1'000'000, c) + "\r\n";
     h.gateway.send(sent);
-    QVERIFY(h.showsAll(quint64(sent.size()), 30000));
+    QVERIFY(showsAll(*h.session, quint64(sent.size()), 30000));
     QCOMPARE(h.shown(), notice + expectedText(sent));
 }
 
@@ -85,7 +85,7 @@ void tst_BadInput::tenMegabytesWithoutALineBreak()
     for (qsizetype i = 0; i < sent.size(); ++i)
         sent[i] = "abcdefghijklmnopqrstuvwxyz <b>"[i % 30];
     h.gateway.send(sent);
-    QVERIFY(h.showsAll(quint64(sent.size()), 60000));
+    QVERIFY(showsAll(*h.session, quint64(sent.size()), 60000));
     const QString kept = h.shown();
     // The bound counts the document's characters, the breaks made for display
     // among them; whole blocks go, so at most one block less than the bound stays.

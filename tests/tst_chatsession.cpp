@@ -7,24 +7,13 @@
 #include "fakegateway.h"
 #include "receivedspeech.h"
 #include "transcript.h"
-#include "transcriptpacer.h"
+#include "waits.h"
 #include "warnings.h"
 
 #include <QTest>
 #include <QTextDocument>
 
 using State = ChatConnection::State;
-
-class tst_ChatSession : public QObject
-{
-    Q_OBJECT
-private Q_SLOTS:
-    void init() { failOnWarnings(); }
-    void whatIsSaid_data();
-    void whatIsSaid();
-    void textWaitingToBeShown_data();
-    void textWaitingToBeShown();
-};
 
 namespace {
 
@@ -36,119 +25,198 @@ struct Session
     QTextDocument document;
     Transcript transcript{&document};
     ChatSession session{&transcript};
-    ChatConnection *connection = session.connection();
-    TranscriptPacer *pacer = session.pacer();
     QStringList said;
+    qsizetype mostWaiting = 0; // characters received and not yet in the transcript, at most
+    bool readingHeld = false;  // an arrival was left at the socket: the transcript had no room
 
     Session()
     {
-        QObject::connect(&session, &ChatSession::dataArrival, &session, &ChatSession::receive);
+        QObject::connect(&session, &ChatSession::dataArrival, &session, [this] {
+            const quint64 before = session.bytesReceived();
+            session.receive();
+            readingHeld = readingHeld || session.bytesReceived() == before;
+            // Every line break a lone LF: a byte is a character, and a line one block break or separator.
+            mostWaiting = qMax(mostWaiting, qsizetype(session.bytesReceived()) - (document.characterCount() - 1));
+        });
         QObject::connect(&session, &ChatSession::failed, &session, [this] { session.showFailure(u"[lost]"); });
         QObject::connect(&session, &ChatSession::speak, &session, [this](const QString &text) { said << text; });
         session.connectTo(gateway.address(), gateway.port());
     }
-    bool reach(State state) { return QTest::qWaitFor([&] { return connection->state() == state; }); }
-    // Waits until the session has taken this many bytes in all, and shown them.
-    bool showsAll(quint64 bytes, int timeoutMs = 5000)
+    bool received(qsizetype bytes)
     {
-        return QTest::qWaitFor([&] { return connection->bytesReceived() >= bytes && pacer->isShowingAll(); }, timeoutMs);
+        return QTest::qWaitFor([&] { return session.bytesReceived() >= quint64(bytes); });
     }
 };
 
+// What the person or the network does once what the row sends has gone out.
+using Step = bool (*)(Session &);
+
+QByteArray lines(int count, const char *who)
+{
+    QByteArray text;
+    for (int i = 0; i < count; ++i)
+        text += who + QByteArray::number(i) + "\r\n";
+    return text;
+}
+
+// 2 MB in lines of 24 characters, far more than the transcript takes at
+// once, each ended by a lone LF so that a byte count is a character count.
+const QByteArray flood = [] {
+    QByteArray text;
+    for (int i = 0; text.size() < 2'000'000; ++i)
+        text += "<Spammer> gold " + QByteArray::number(i).rightJustified(8, '0') + '\n';
+    return text;
+}();
+
 } // namespace
+
+Q_DECLARE_METATYPE(Step)
+
+class tst_ChatSession : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init() { failOnWarnings(); }
+    void whatIsSaid_data();
+    void whatIsSaid();
+    void aFloodWaitsAtTheSocket();
+    void logOffDropsWhatWaits();
+    void sendShowsWhatCameBeforeIt();
+    void failureShowsWhatCameBeforeIt_data();
+    void failureShowsWhatCameBeforeIt();
+};
 
 void tst_ChatSession::whatIsSaid_data()
 {
-    QTest::addColumn<QString>("step");
+    QTest::addColumn<QByteArray>("sent");
+    QTest::addColumn<Step>("then");
+    QTest::addColumn<QString>("skip"); // why the row cannot run here
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("exactly three lines are said whole")
-        << "three" << QStringList{"<A> one\n<B> two\n<C> three"};
+        << QByteArray("<A> one\r\n<B> two\r\n<C> three\r\n") << Step(nullptr) << QString()
+        << QStringList{"<A> one\n<B> two\n<C> three"};
     QTest::newRow("a flood is said as a count of all its lines and its newest line")
-        << "flood" << QStringList{"2000 new lines, the newest: <Spam> 1999"};
-    QTest::newRow("what came before LOG OFF is not said after it") << "log off" << QStringList{};
-    QTest::newRow("a failure is said with what came before it") << "reset" << QStringList{"half a line\n[lost]"};
+        << lines(2000, "<Spam> ") << Step(nullptr) << QString() << QStringList{"2000 new lines, the newest: <Spam> 1999"};
+    QTest::newRow("after LOG OFF in a flood, only what comes after it is said") << lines(2000, "<Spam> ") << Step([](Session &s) {
+        if (!s.received(lines(2000, "<Spam> ").size()))
+            return false;
+        s.session.logOff(u"[bye]");
+        s.session.connectTo(s.gateway.address(), s.gateway.port());
+        if (!reach(s.session, State::Connected))
+            return false;
+        s.gateway.send("<A> one\r\n");
+        return true;
+    }) << QString() << QStringList{"<A> one"};
+    QTest::newRow("a channel that never pauses is said at least every two seconds") << QByteArray() << Step([](Session &s) {
+        for (int line = 0; s.said.isEmpty(); ++line) {
+            if (line == 25)
+                return false; // two and a half seconds, and nothing said
+            s.gateway.send("<Busy> " + QByteArray::number(line) + "\r\n");
+            QTest::qWait(100);
+        }
+        QTest::qWait(2 * ReceivedSpeech::quietMilliseconds); // the rest, at the pause
+        s.said.clear();
+        s.gateway.send("<A> one\r\n");
+        return true;
+    }) << QString() << QStringList{"<A> one"};
+    QTest::newRow("a failure is said with what came before it") << QByteArray("half a line") << Step([](Session &s) {
+        if (!showsAll(s.session, 11))
+            return false;
+        s.gateway.resetClient();
+        return true;
+    }) << (underWine() ? "Wine cannot tell a reset from the server's close" : "") << QStringList{"half a line\n[lost]"};
 }
 
 void tst_ChatSession::whatIsSaid()
 {
-    QFETCH(QString, step);
+    QFETCH(QByteArray, sent);
+    QFETCH(Step, then);
+    QFETCH(QString, skip);
     QFETCH(QStringList, expected);
+    if (!skip.isEmpty())
+        QSKIP(qPrintable(skip));
     Session s;
-    QVERIFY(s.reach(State::Connected));
-    if (step == u"three" || step == u"log off") {
-        s.gateway.send("<A> one\r\n<B> two\r\n<C> three\r\n");
-        QVERIFY(s.showsAll(29));
-        if (step == u"log off")
-            s.session.logOff(u"[bye]");
-    } else if (step == u"flood") {
-        QByteArray flood;
-        for (int i = 0; i < 2000; ++i)
-            flood += "<Spam> " + QByteArray::number(i) + "\r\n";
-        s.gateway.send(flood);
-    } else {
-        if (underWine())
-            QSKIP("Wine cannot tell a reset from the server's close");
-        s.gateway.send("half a line");
-        QVERIFY(s.showsAll(11));
-        s.gateway.resetClient();
-    }
+    QVERIFY(reach(s.session, State::Connected));
+    s.gateway.send(sent);
+    QVERIFY(!then || then(s));
     // Said at the pause after it, well before the 2-second limit.
-    QVERIFY(step == u"log off" || QTest::qWaitFor([&] { return !s.said.isEmpty(); }, 1500));
+    QVERIFY(QTest::qWaitFor([&] { return !s.said.isEmpty(); }, 1500));
     QTest::qWait(2 * ReceivedSpeech::quietMilliseconds); // nothing more, nothing twice
     QCOMPARE(s.said, expected);
 }
 
-void tst_ChatSession::textWaitingToBeShown_data()
+// Reading waits while the transcript has no room, and all of it is shown in
+// the end, with at most 256 K characters waiting (reading stops there, and one
+// read takes at most the socket's 256 KB).
+void tst_ChatSession::aFloodWaitsAtTheSocket()
 {
-    QTest::addColumn<QString>("then"); // what the person does while a flood waits to be shown
-    QTest::newRow("nothing: reading waits for room") << "nothing";
-    QTest::newRow("LOG OFF: what waits is dropped") << "log off";
-    QTest::newRow("SEND: all that came before it is shown first") << "send";
-    QTest::newRow("a reset: all that came before it, then the notice") << "reset";
+    Session s;
+    QVERIFY(reach(s.session, State::Connected));
+    s.gateway.send(flood);
+    QVERIFY(showsAll(s.session, quint64(flood.size()), 60000));
+    QCOMPARE(s.transcript.text(), QString::fromLatin1(flood));
+    QVERIFY(s.readingHeld);
+    QVERIFY2(s.mostWaiting <= 512 * 1024, qPrintable(QString::number(s.mostWaiting)));
 }
 
-// A flood far larger than the transcript takes at once: 2 MB in lines of 24
-// characters, each ended by a lone LF so that a byte count is a character count.
-void tst_ChatSession::textWaitingToBeShown()
+void tst_ChatSession::logOffDropsWhatWaits()
 {
-    QFETCH(QString, then);
     Session s;
-    QVERIFY(s.reach(State::Connected));
-    QByteArray flood;
-    for (int i = 0; flood.size() < 2'000'000; ++i)
-        flood += "<Spammer> gold " + QByteArray::number(i % 100'000'000).rightJustified(8, '0') + '\n';
-    // The most that ever waits to be shown: reading stops at 256 K waiting
-    // characters, and one read takes at most the socket's 256 KB.
-    qsizetype mostWaiting = 0;
-    QObject::connect(s.connection, &ChatConnection::dataArrival, s.pacer,
-                     [&] { mostWaiting = qMax(mostWaiting, s.pacer->waiting()); });
+    QVERIFY(reach(s.session, State::Connected));
     s.gateway.send(flood);
-    QVERIFY(QTest::qWaitFor([&] { return !s.pacer->hasRoom(); }));
-    if (then == u"nothing") {
-        QVERIFY(s.showsAll(quint64(flood.size()), 60000));
-        QCOMPARE(s.transcript.text(), QString::fromLatin1(flood));
-    } else if (then == u"log off") {
-        s.session.logOff(u"[bye]");
-        QVERIFY(QTest::qWaitFor([&] { return s.pacer->isShowingAll(); }));
-        QCOMPARE(s.transcript.text(), QStringLiteral("[bye]"));
-    } else if (then == u"reset") {
-        if (underWine())
-            QSKIP("Wine cannot tell a reset from the server's close");
+    QVERIFY(QTest::qWaitFor([&] { return s.readingHeld; }));
+    s.session.logOff(u"[bye]");
+    QVERIFY(QTest::qWaitFor([&] { return s.session.isShowingAll(); }));
+    QCOMPARE(s.transcript.text(), QStringLiteral("[bye]"));
+}
+
+// The echo of a line sent while a flood waits stands after all that came before it.
+void tst_ChatSession::sendShowsWhatCameBeforeIt()
+{
+    Session s;
+    QVERIFY(reach(s.session, State::Connected));
+    s.gateway.send(flood);
+    QVERIFY(QTest::qWaitFor([&] { return s.readingHeld; }));
+    const qsizetype before = qsizetype(s.session.bytesReceived());
+    QString echo;
+    QVERIFY(s.session.sendLine(QStringLiteral("hello"), &echo));
+    QCOMPARE(s.transcript.text(), QString::fromLatin1(flood.left(before)));
+    QCOMPARE(echo, QStringLiteral("hello\r\n"));
+    QVERIFY(s.gateway.waitForReceived(7));
+    QCOMPARE(s.gateway.received(), QByteArray("hello\r\n"));
+}
+
+void tst_ChatSession::failureShowsWhatCameBeforeIt_data()
+{
+    QTest::addColumn<bool>("reset"); // else the failure is told while the connection is still open
+    QTest::addColumn<QString>("skip");
+    QTest::newRow("a reset") << true << (underWine() ? "Wine cannot tell a reset from the server's close" : "");
+    QTest::newRow("told while the connection is open and the transcript full") << false << QString();
+}
+
+// All that arrived before the failure, then its notice on a line of its own;
+// whatever still comes follows it.
+void tst_ChatSession::failureShowsWhatCameBeforeIt()
+{
+    QFETCH(bool, reset);
+    QFETCH(QString, skip);
+    if (!skip.isEmpty())
+        QSKIP(qPrintable(skip));
+    Session s;
+    QVERIFY(reach(s.session, State::Connected));
+    s.gateway.send(flood);
+    QVERIFY(QTest::qWaitFor([&] { return s.readingHeld; }));
+    if (reset) {
         s.gateway.resetClient();
-        QVERIFY(s.reach(State::Error));
-        QVERIFY(QTest::qWaitFor([&] { return s.pacer->isShowingAll(); }));
-        const QString before = QString::fromLatin1(flood.left(qsizetype(s.connection->bytesReceived())));
-        QCOMPARE(s.transcript.text(), before + (before.endsWith(u'\n') ? "" : "\n") + QStringLiteral("[lost]\n"));
+        QVERIFY(reach(s.session, State::Error));
     } else {
-        const qsizetype before = qsizetype(s.connection->bytesReceived());
-        QString echo;
-        QVERIFY(s.session.sendLine(QStringLiteral("hello"), &echo));
-        QCOMPARE(s.transcript.text(), QString::fromLatin1(flood.left(before)));
-        QCOMPARE(echo, QStringLiteral("hello\r\n"));
-        QVERIFY(s.gateway.waitForReceived(7));
-        QCOMPARE(s.gateway.received(), QByteArray("hello\r\n"));
+        s.session.showFailure(u"[lost]");
     }
-    QVERIFY2(mostWaiting <= 512 * 1024, qPrintable(QString::number(mostWaiting)));
+    const qsizetype before = qsizetype(s.session.bytesReceived());
+    const QByteArray after = reset ? QByteArray() : flood.mid(before);
+    QVERIFY(showsAll(s.session, quint64(before + after.size()), 60000));
+    QCOMPARE(s.transcript.text(), QString::fromLatin1(flood.left(before) + (flood[before - 1] == '\n' ? "" : "\n")
+                                                          + "[lost]\n" + after));
 }
 
 QTEST_MAIN(tst_ChatSession)

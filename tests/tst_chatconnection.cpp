@@ -72,9 +72,6 @@ class tst_ChatConnection : public QObject
 private Q_SLOTS:
     void init() { failOnWarnings(); }
     void connectsAndSends();
-    void refusesSendUntilConnected();
-    void refusesConnectWhileOpen_data();
-    void refusesConnectWhileOpen();
     void serverCloseKeepsEveryByte();
     void failuresSayWhy_data();
     void failuresSayWhy();
@@ -102,54 +99,6 @@ void tst_ChatConnection::connectsAndSends()
     QVERIFY(socket.sendData("abc\r\n"));
     QVERIFY(gateway.waitForReceived(5));
     QCOMPARE(gateway.received(), QByteArray("abc\r\n"));
-}
-
-// QTcpSocket would buffer a write made while connecting and send it later.
-void tst_ChatConnection::refusesSendUntilConnected()
-{
-    FakeGateway gateway;
-    ChatConnection socket;
-    QSignalSpy refused(&socket, &ChatConnection::refused);
-    QVERIFY(!socket.sendData("closed"));
-    QCOMPARE(refused.size(), 1);
-    QCOMPARE(refused.at(0).at(0).value<Refusal>(), Refusal::NotConnected);
-
-    QVERIFY(socket.connectToHost(gateway.address(), gateway.port()));
-    QVERIFY(!socket.sendData("connecting"));
-    QCOMPARE(refused.size(), 2);
-    QCOMPARE(refused.at(1).at(0).value<Refusal>(), Refusal::StillConnecting);
-    QVERIFY(reach(socket, State::Connected));
-    QVERIFY(socket.sendData("ok"));
-    QVERIFY(socket.sendData("!")); // after anything a refused send might have left behind
-    QVERIFY(gateway.waitForReceived(3));
-    QCOMPARE(gateway.received(), QByteArray("ok!"));
-}
-
-void tst_ChatConnection::refusesConnectWhileOpen_data()
-{
-    QTest::addColumn<bool>("waitForConnected");
-    QTest::newRow("connecting") << false;
-    QTest::newRow("connected") << true;
-}
-
-void tst_ChatConnection::refusesConnectWhileOpen()
-{
-    QFETCH(bool, waitForConnected);
-    FakeGateway gateway;
-    ChatConnection socket;
-    QSignalSpy refused(&socket, &ChatConnection::refused);
-    QVERIFY(socket.connectToHost(gateway.address(), gateway.port()));
-    if (waitForConnected)
-        QVERIFY(reach(socket, State::Connected));
-    const State before = socket.state();
-    QVERIFY(!socket.connectToHost(QStringLiteral("127.0.0.1"), 1));
-    QCOMPARE(refused.size(), 1);
-    QCOMPARE(refused.at(0).at(0).value<Refusal>(), waitForConnected ? Refusal::AlreadyConnected : Refusal::AlreadyConnecting);
-    QCOMPARE(socket.state(), before);
-    QVERIFY(reach(socket, State::Connected));
-    QVERIFY(socket.sendData("x")); // still to the gateway
-    QVERIFY(gateway.waitForReceived(1));
-    QCOMPARE(gateway.connections(), 1);
 }
 
 // What the server sent right before it closed reaches the reader; the

@@ -16,7 +16,6 @@ private Q_SLOTS:
     void init();
     void copyTakesTheTranscriptsSelectionOnly();
     void selectAllThenCopyKeepsEveryLineBreak();
-    void ctrlCKeepsEveryCharacter();
     void cutRemovesTheSelection();
     void clearClipboardLeavesTheTranscript();
     void clearScreenThenReceive();
@@ -74,17 +73,6 @@ void tst_EditCommands::selectAllThenCopyKeepsEveryLineBreak()
     QGuiApplication::clipboard()->clear();
     h.Text2->copy();
     QCOMPARE(clipboard(), expected);
-}
-
-void tst_EditCommands::ctrlCKeepsEveryCharacter()
-{
-    Harness h;
-    QVERIFY(h.connect());
-    QVERIFY(h.serve("no\xa0" "break\r\n"));
-    h.Text2->setFocus();
-    h.Text2->selectAll();
-    QTest::keyClick(h.Text2, Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(clipboard(), banner + QStringLiteral("no\u00a0break\n"));
 }
 
 void tst_EditCommands::cutRemovesTheSelection()

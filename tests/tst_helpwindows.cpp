@@ -68,6 +68,10 @@ struct Lookup
     QLabel *Label1;
 };
 
+// How "Answer!" is pressed: clicked, Tab to it and Enter, or Enter in the
+// field first and then clicked.
+using Press = void (*)(const Lookup &);
+
 Lookup open(Harness &h, const QString &window)
 {
     const bool how = window == u"frmHow";
@@ -79,40 +83,52 @@ Lookup open(Harness &h, const QString &window)
 
 } // namespace
 
+Q_DECLARE_METATYPE(Press)
+
 void tst_HelpWindows::lookup_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QStringList>("typed"); // "Answer!" is pressed after each
-    QTest::addColumn<QString>("press");     // how: "click" it, "enter" in the field first, "tab" to it and Enter
+    QTest::addColumn<Press>("press");
     QTest::addColumn<QString>("answer");    // what the label shows at the end
+    const Press click = [](const Lookup &w) { QTest::mouseClick(w.Command1, Qt::LeftButton); };
+    const Press tab = [](const Lookup &w) {
+        QTest::keyClick(w.window->windowHandle(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), w.Command1);
+        QTest::keyClick(w.window->windowHandle(), Qt::Key_Return);
+    };
+    const Press enter = [](const Lookup &w) {
+        QTest::keyClick(w.window->windowHandle(), Qt::Key_Return);
+        QTest::mouseClick(w.Command1, Qt::LeftButton);
+    };
     const QString chat = QStringLiteral(
         "You have to connect, then login, then type! It's not to hard... If you do not know any of the "
         "battle.net commands, there are a list of them under 'Help'. I put some of the important ones "
         "under the 'Options' Menu");
-    QTest::newRow("prompt") << "frmHow" << QStringList{} << "click" << "";
-    QTest::newRow("typed exactly") << "frmHow" << QStringList{"What's my Username and Pass?"} << "click"
+    QTest::newRow("prompt") << "frmHow" << QStringList{} << click << "";
+    QTest::newRow("typed exactly") << "frmHow" << QStringList{"What's my Username and Pass?"} << click
         << "It's what you use to sign onto the server. You have to first open up a battle.net supported "
            "game, like: Diablo, Starcraft, Warcraft2 platnium, and register an account. You can then sign "
            "in with your bot.";
     QTest::newRow("lower case keeps the answer")
-        << "frmHow" << QStringList{"How do I chat?", "how do i chat?"} << "click" << chat;
-    QTest::newRow("wrong case alone answers nothing") << "frmHow" << QStringList{"how do i chat?"} << "click" << "";
-    QTest::newRow("trailing space") << "frmHow" << QStringList{"How do I connect? "} << "tab" << "";
+        << "frmHow" << QStringList{"How do I chat?", "how do i chat?"} << click << chat;
+    QTest::newRow("wrong case alone answers nothing") << "frmHow" << QStringList{"how do i chat?"} << click << "";
+    QTest::newRow("trailing space") << "frmHow" << QStringList{"How do I connect? "} << tab << "";
     QTest::newRow("Enter on the focused button")
-        << "frmHow" << QStringList{"I have a question, Where can I send it?"} << "tab"
+        << "frmHow" << QStringList{"I have a question, Where can I send it?"} << tab
         << "You can send all questions, comments, bug reports, or whatever to: ombrix@ombrix.example.";
-    QTest::newRow("command prompt") << "frmChatCom" << QStringList{} << "tab" << "";
-    QTest::newRow("last command") << "frmChatCom" << QStringList{"/unban <USER>"} << "click"
+    QTest::newRow("command prompt") << "frmChatCom" << QStringList{} << tab << "";
+    QTest::newRow("last command") << "frmChatCom" << QStringList{"/unban <USER>"} << click
                                   << "You know what this is DAMNIT!";
-    QTest::newRow("whole string only") << "frmChatCom" << QStringList{"/who <CHANNEL>"} << "click"
+    QTest::newRow("whole string only") << "frmChatCom" << QStringList{"/who <CHANNEL>"} << click
                                        << "This will tell you who's in th channel. EX: /who CHEATERS";
     QTest::newRow("capitals match nothing") << "frmChatCom" << QStringList{"/dnd <TEXT>", "/DND <TEXT>"}
-                                            << "click" << "This will do the same as away... Kinda dumb";
-    QTest::newRow("no placeholder, nothing completed") << "frmChatCom" << QStringList{"/whois"} << "click" << "";
+                                            << click << "This will do the same as away... Kinda dumb";
+    QTest::newRow("no placeholder, nothing completed") << "frmChatCom" << QStringList{"/whois"} << click << "";
     QTest::newRow("Enter in the field changes nothing")
-        << "frmChatCom" << QStringList{"/whoami", "/WHOAMI"} << "enter"
+        << "frmChatCom" << QStringList{"/whoami", "/WHOAMI"} << enter
         << "This will tell you your battle.net account information, including your current location.";
-    QTest::newRow("markup stays text") << "frmChatCom" << QStringList{"/me <TEXT>"} << "click"
+    QTest::newRow("markup stays text") << "frmChatCom" << QStringList{"/me <TEXT>"} << click
         << "This will display yellow text, EX: if you typed '/me IS GOD' It would look like this: <NAME: IS GOD>";
 }
 
@@ -122,30 +138,18 @@ void tst_HelpWindows::lookup()
 {
     QFETCH(QString, window);
     QFETCH(QStringList, typed);
-    QFETCH(QString, press);
+    QFETCH(Press, press);
     QFETCH(QString, answer);
     Harness h;
     const Lookup w = open(h, window);
     QVERIFY(QTest::qWaitForWindowActive(w.window));
     QCOMPARE(QApplication::focusWidget(), w.Combo1);
-    QWindow *keys = w.window->windowHandle();
-    auto pressAnswer = [&] {
-        if (press == u"tab") {
-            QTest::keyClick(keys, Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), w.Command1);
-            QTest::keyClick(keys, Qt::Key_Return);
-        } else {
-            if (press == u"enter")
-                QTest::keyClick(keys, Qt::Key_Return);
-            QTest::mouseClick(w.Command1, Qt::LeftButton);
-        }
-    };
-    pressAnswer();
+    press(w);
     for (const QString &text : typed) {
         QTest::mouseClick(w.Combo1->lineEdit(), Qt::LeftButton);
-        QTest::keyClick(keys, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(w.window->windowHandle(), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(QApplication::focusWidget(), text);
-        pressAnswer();
+        press(w);
         QCOMPARE(w.Combo1->currentText(), text);
     }
     QCOMPARE(w.Label1->text(), answer);
@@ -423,6 +427,8 @@ void tst_HelpWindows::programEndsWithItsLastWindow()
     QVERIFY(h.form->close());
     QVERIFY(QTest::qWaitFor([&] { return h.form.isNull(); }));
     QVERIFY(h.gateway.waitForClientGone());
+    QCOMPARE(h.gateway.received(), QByteArray());
+    QCOMPARE(h.ended, 0); // closing a window is not EXIT
     QVERIFY(about && about->isVisible() && commands && commands->isVisible());
     QCOMPARE(lastClosed.size(), 0);
 

@@ -20,7 +20,6 @@ private Q_SLOTS:
     void accessKeysOpenMenusAndItems();
     void prefills_data();
     void prefills();
-    void prefillThenSendSendsThePrefix();
     void fileItemsRunTheButtonsOperations();
 };
 
@@ -131,20 +130,6 @@ void tst_Menus::prefills()
     h.Text1->setFocus(Qt::TabFocusReason);
     QTest::keyClicks(h.Text1, QStringLiteral("x"));
     QCOMPARE(h.Text1->text(), u'x' + text);
-}
-
-void tst_Menus::prefillThenSendSendsThePrefix()
-{
-    Harness h;
-    QVERIFY(h.connect());
-    h.item(QStringLiteral("mnuKick"))->trigger();
-    QTest::keyClick(h.Text1, Qt::Key_Return);
-    h.item(QStringLiteral("mnuFind"))->trigger();
-    h.Text1->end(false);
-    QTest::keyClicks(h.Text1, QStringLiteral("BILLY"));
-    h.cmdSend->click();
-    QVERIFY(h.gateway.waitForReceived(22));
-    QCOMPARE(h.gateway.received(), QByteArray("/kick \r\n/whois BILLY\r\n"));
 }
 
 void tst_Menus::fileItemsRunTheButtonsOperations()

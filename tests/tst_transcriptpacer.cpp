@@ -43,37 +43,45 @@ protected:
     void documentChanged(int, int, int) override { Q_EMIT documentSizeChanged({}); }
 };
 
+// What the window does once the pieces are in: nothing, show what waits (an
+// echo), or drop it (LOG OFF).
+using Then = void (TranscriptPacer::*)();
+
 } // namespace
+
+Q_DECLARE_METATYPE(Then)
 
 void tst_TranscriptPacer::pacesReceivedText_data()
 {
     QTest::addColumn<QList<qsizetype>>("pieces"); // received back to back, in one pass of the event loop
-    QTest::addColumn<QString>("then");            // "wait" for the steps, "show" what waits (an echo), "drop" it (LOG OFF);
-                                                  // "steady": each piece after the one before is shown
+    QTest::addColumn<bool>("steady");             // or each piece once the one before is shown
+    QTest::addColumn<Then>("then");
     QTest::addColumn<qsizetype>("shownAtOnce");   // characters in the transcript before the event loop runs; -1: not looked at
     QTest::addColumn<bool>("full");               // no room after the pieces
     QTest::addColumn<int>("roomSignals");         // roomForMore() in the end
     QTest::addColumn<bool>("allShown");           // every piece in the transcript in the end; else none
     const qsizetype room = TranscriptPacer::roomCharacters;
     const qsizetype little = TranscriptPacer::atOnceCharacters;
-    QTest::newRow("a little is shown at once") << QList<qsizetype>{100} << "wait" << qsizetype(100) << false << 0 << true;
-    QTest::newRow("more waits for the steps") << QList<qsizetype>{little + 1} << "wait" << qsizetype(0) << false << 0 << true;
+    const Then wait = nullptr, show = &TranscriptPacer::showWaiting, drop = &TranscriptPacer::dropWaiting;
+    QTest::newRow("a little is shown at once") << QList<qsizetype>{100} << false << wait << qsizetype(100) << false << 0 << true;
+    QTest::newRow("more waits for the steps") << QList<qsizetype>{little + 1} << false << wait << qsizetype(0) << false << 0 << true;
     QTest::newRow("a little after more waits its turn")
-        << QList<qsizetype>{little + 1, 10} << "wait" << qsizetype(0) << false << 0 << true;
-    QTest::newRow("full at the bound, room again once") << QList<qsizetype>{room} << "wait" << qsizetype(0) << true << 1 << true;
-    QTest::newRow("an echo shows what waits first") << QList<qsizetype>{room - 10, 10} << "show" << qsizetype(0) << true << 1 << true;
-    QTest::newRow("a new connection drops what waits") << QList<qsizetype>{little + 1} << "drop" << qsizetype(0) << false << 0 << false;
-    QTest::newRow("dropping when full gives room") << QList<qsizetype>{room} << "drop" << qsizetype(0) << true << 1 << false;
+        << QList<qsizetype>{little + 1, 10} << false << wait << qsizetype(0) << false << 0 << true;
+    QTest::newRow("full at the bound, room again once") << QList<qsizetype>{room} << false << wait << qsizetype(0) << true << 1 << true;
+    QTest::newRow("an echo shows what waits first") << QList<qsizetype>{room - 10, 10} << false << show << qsizetype(0) << true << 1 << true;
+    QTest::newRow("a new connection drops what waits") << QList<qsizetype>{little + 1} << false << drop << qsizetype(0) << false << 0 << false;
+    QTest::newRow("dropping when full gives room") << QList<qsizetype>{room} << false << drop << qsizetype(0) << true << 1 << false;
     QTest::newRow("past the transcript's bound the oldest lines go")
-        << QList<qsizetype>(Transcript::maxCharacters / room + 2, room) << "wait" << qsizetype(-1) << true << 1 << true;
+        << QList<qsizetype>(Transcript::maxCharacters / room + 2, room) << false << wait << qsizetype(-1) << true << 1 << true;
     QTest::newRow("a steady channel keeps to the bound too")
-        << QList<qsizetype>(Transcript::maxCharacters / 3800 + 100, 3800) << "steady" << qsizetype(-1) << false << 0 << true;
+        << QList<qsizetype>(Transcript::maxCharacters / 3800 + 100, 3800) << true << wait << qsizetype(-1) << false << 0 << true;
 }
 
 void tst_TranscriptPacer::pacesReceivedText()
 {
     QFETCH(QList<qsizetype>, pieces);
-    QFETCH(QString, then);
+    QFETCH(bool, steady);
+    QFETCH(Then, then);
     QFETCH(qsizetype, shownAtOnce);
     QFETCH(bool, full);
     QFETCH(int, roomSignals);
@@ -92,7 +100,7 @@ void tst_TranscriptPacer::pacesReceivedText()
     // The window takes from the socket only while there is room.
     QString received;
     for (const qsizetype piece : pieces) {
-        if (then == u"steady")
+        if (steady)
             QVERIFY(QTest::qWaitFor([&] { return pacer.isShowingAll(); }));
         if (!pacer.hasRoom()) {
             QVERIFY(QTest::qWaitFor([&] { return pacer.hasRoom(); }));
@@ -106,12 +114,9 @@ void tst_TranscriptPacer::pacesReceivedText()
     if (shownAtOnce >= 0)
         QCOMPARE(transcript.text().size(), shownAtOnce);
     QCOMPARE(!pacer.hasRoom(), full);
-    if (then == u"show") {
-        pacer.showWaiting();
-        QVERIFY(pacer.isShowingAll());
-    } else if (then == u"drop") {
-        pacer.dropWaiting();
-    }
+    if (then)
+        (pacer.*then)();
+    QVERIFY(then != &TranscriptPacer::showWaiting || pacer.isShowingAll()); // at once
     QVERIFY(QTest::qWaitFor([&] { return pacer.isShowingAll(); }, 60000));
     QTest::qWait(10);
     QCOMPARE(room.size(), roomSignals);

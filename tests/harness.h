@@ -108,6 +108,14 @@ struct Harness
         cmdConnect->click();
         return gateway.waitForConnections(gateway.connections() + 1) && reach(*session, ChatConnection::State::Connected);
     }
+    // Connected anew after a LOG OFF: the transcript holds only the notice.
+    bool connectAfterLogOff()
+    {
+        if (!connect())
+            return false;
+        Disconnect->click();
+        return connect();
+    }
     // Sends bytes from the server and waits until the window has shown them.
     bool serve(const QByteArray &bytes)
     {

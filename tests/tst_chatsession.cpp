@@ -46,6 +46,14 @@ struct Session
     {
         return QTest::qWaitFor([&] { return session.bytesReceived() >= quint64(bytes); });
     }
+    // Connected, and a flood sent that waits to be shown, some of it at the socket.
+    bool flooded(const QByteArray &flood)
+    {
+        if (!reach(session, ChatConnection::State::Connected))
+            return false;
+        gateway.send(flood);
+        return QTest::qWaitFor([&] { return readingHeld; });
+    }
 };
 
 // What the person or the network does once what the row sends has gone out.
@@ -151,20 +159,16 @@ void tst_ChatSession::whatIsSaid()
 void tst_ChatSession::aFloodWaitsAtTheSocket()
 {
     Session s;
-    QVERIFY(reach(s.session, State::Connected));
-    s.gateway.send(flood);
+    QVERIFY(s.flooded(flood));
     QVERIFY(showsAll(s.session, quint64(flood.size()), 60000));
     QCOMPARE(s.transcript.text(), QString::fromLatin1(flood));
-    QVERIFY(s.readingHeld);
     QVERIFY2(s.mostWaiting <= 512 * 1024, qPrintable(QString::number(s.mostWaiting)));
 }
 
 void tst_ChatSession::logOffDropsWhatWaits()
 {
     Session s;
-    QVERIFY(reach(s.session, State::Connected));
-    s.gateway.send(flood);
-    QVERIFY(QTest::qWaitFor([&] { return s.readingHeld; }));
+    QVERIFY(s.flooded(flood));
     s.session.logOff(u"[bye]");
     QVERIFY(QTest::qWaitFor([&] { return s.session.isShowingAll(); }));
     QCOMPARE(s.transcript.text(), QStringLiteral("[bye]"));
@@ -174,9 +178,7 @@ void tst_ChatSession::logOffDropsWhatWaits()
 void tst_ChatSession::sendShowsWhatCameBeforeIt()
 {
     Session s;
-    QVERIFY(reach(s.session, State::Connected));
-    s.gateway.send(flood);
-    QVERIFY(QTest::qWaitFor([&] { return s.readingHeld; }));
+    QVERIFY(s.flooded(flood));
     const qsizetype before = qsizetype(s.session.bytesReceived());
     QString echo;
     QVERIFY(s.session.sendLine(QStringLiteral("hello"), &echo));
@@ -203,9 +205,7 @@ void tst_ChatSession::failureShowsWhatCameBeforeIt()
     if (!skip.isEmpty())
         QSKIP(qPrintable(skip));
     Session s;
-    QVERIFY(reach(s.session, State::Connected));
-    s.gateway.send(flood);
-    QVERIFY(QTest::qWaitFor([&] { return s.readingHeld; }));
+    QVERIFY(s.flooded(flood));
     if (reset) {
         s.gateway.resetClient();
         QVERIFY(reach(s.session, State::Error));

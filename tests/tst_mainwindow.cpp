@@ -396,9 +396,7 @@ void tst_MainWindow::logOffWithAndWithoutConnection()
 void tst_MainWindow::typedCharacterWithoutAByteEchoesWhatWasSent()
 {
     Harness h;
-    QVERIFY(h.connect());
-    h.Disconnect->click();
-    QVERIFY(h.connect());
+    QVERIFY(h.connectAfterLogOff());
     h.Text1->setText(QStringLiteral("caf\u00e9 \u20ac\u0100\U0001F600!"));
     h.cmdSend->click();
     QVERIFY(h.gateway.waitForReceived(11));

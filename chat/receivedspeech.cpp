@@ -12,6 +12,21 @@ namespace {
 // Enough for mostLines long chat lines; a flood keeps only its newest.
 constexpr qsizetype keptCharacters = 4096;
 
+// The line breaks in a text (CR LF is one), `next` being the character after
+// it, or none: a CR at the end is a break of its own. Written without a
+// branch, so that a compiler counts many characters at a time.
+qsizetype lineBreaks(QStringView text, QChar next)
+{
+    const char16_t *c = text.utf16();
+    const qsizetype last = text.size() - 1;
+    quint32 breaks = 0; // one read holds far fewer characters than this counts
+    for (qsizetype i = 0; i < last; ++i)
+        breaks += (c[i] == u'\n') | ((c[i] == u'\r') & (c[i + 1] != u'\n'));
+    if (last >= 0)
+        breaks += c[last] == u'\n' || (c[last] == u'\r' && next != u'\n');
+    return breaks;
+}
+
 } // namespace
 
 ReceivedSpeech::ReceivedSpeech(QObject *parent)
@@ -29,17 +44,21 @@ void ReceivedSpeech::receive(QStringView text)
 {
     if (text.isEmpty())
         return;
-    m_waiting.append(text);
-    if (m_waiting.size() > 2 * keptCharacters) {
-        // The oldest lines go, counted; the newest stay whole.
-        qsizetype cut = m_waiting.size() - keptCharacters;
-        while (cut < m_waiting.size() && !Transcript::isLineBreak(m_waiting[cut - 1]))
+    // A flood keeps only its newest lines, whole: where what waits grows past
+    // twice what is kept, the oldest lines go, counted. They are counted where
+    // they stand, in what waited and in the text, rather than copied first:
+    // this runs on every read of a flood.
+    if (m_waiting.size() + text.size() > 2 * keptCharacters) {
+        qsizetype cut = m_waiting.size() + text.size() - keptCharacters; // in what waited and the text, as one
+        auto at = [&](qsizetype i) { return i < m_waiting.size() ? m_waiting.at(i) : text[i - m_waiting.size()]; };
+        while (cut < m_waiting.size() + text.size() && !Transcript::isLineBreak(at(cut - 1)))
             ++cut;
-        for (qsizetype i = 0; i < cut; ++i) {
-            if (m_waiting[i] == u'\n' || (m_waiting[i] == u'\r' && (i + 1 == cut || m_waiting[i + 1] != u'\n')))
-                ++m_droppedLines;
-        }
-        m_waiting.remove(0, cut);
+        const qsizetype fromText = qMax(qsizetype(0), cut - m_waiting.size());
+        const QStringView waited = QStringView(m_waiting).left(cut - fromText);
+        m_droppedLines += lineBreaks(waited, fromText > 0 ? text.front() : QChar()) + lineBreaks(text.left(fromText), QChar());
+        m_waiting = fromText > 0 ? text.mid(fromText).toString() : m_waiting.mid(cut).append(text);
+    } else {
+        m_waiting.append(text);
     }
     m_quiet.start();
     if (!m_longest.isActive())

@@ -251,6 +251,11 @@ bool Transcript::isOverBound() const
     return m_document->characterCount() > maxCharacters;
 }
 
+bool Transcript::isNearBound() const
+{
+    return m_document->characterCount() > maxCharacters / 4 * 3;
+}
+
 void Transcript::trim()
 {
     const int characters = m_document->characterCount();

@@ -70,6 +70,8 @@ public:
     // from the views like append(). Removing text compacts the document's
     // whole buffer now and then, so this is a step of its own.
     bool isOverBound() const;
+    // Three quarters of the way there: time to make ready for what comes past it.
+    bool isNearBound() const;
     void trim();
     // The views catch up with what append() and trim() did: one new size and
     // one repaint.

@@ -44,6 +44,8 @@ void TranscriptPacer::step()
         m_unshown = true;
     } else if (m_unshown && (waiting() == 0 || m_sinceShown.elapsed() >= frameMilliseconds)) {
         show();
+    } else if (!m_warm && m_transcript->isNearBound()) {
+        m_warm = !m_warmup.step();
     } else {
         // Pieces until the pass's time is spent: the cost of a piece is its
         // characters, so the pass adapts to the machine without guessing.

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "allocator.h"
+
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
@@ -17,8 +19,9 @@ class Transcript;
 // bounded time each, with the views held back (Transcript::append()); at
 // most once a frame, and when the flood pauses, shown() lets the views catch
 // up: they lay out only what they show, and repaint once. Removing the
-// oldest lines is a pass of its own. A little that arrives while nothing
-// waits is shown at once.
+// oldest lines is a pass of its own, and so is each step of the memory made
+// ready, once, for the document's copies of its text past its bound. A
+// little that arrives while nothing waits is shown at once.
 //
 // Text waiting to be added is bounded (hasRoom()); what the window does not
 // take yet waits at the socket and, through TCP, at the server.
@@ -74,4 +77,6 @@ private:
     bool m_unshown = false; // added, the views not caught up yet
     QElapsedTimer m_sinceShown;
     QTimer m_stepper;
+    Allocator::Warmup m_warmup;
+    bool m_warm = false; // no more to make ready
 };

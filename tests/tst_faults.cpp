@@ -54,7 +54,6 @@ void tst_Faults::failureIsToldWhileTyping_data()
     QTest::addColumn<Provoke>("provoke");
     QTest::addColumn<QString>("skip"); // why the row cannot run here
     QTest::addColumn<QString>("shown");
-    const QString banner = QStringLiteral("\t\t****WELCOME TO VANTOR CHAT****\n");
     QTest::newRow("refused") << Provoke([](Harness &h) {
         h.gateway.stopListening();
         h.cmdConnect->click();

@@ -343,8 +343,8 @@ void tst_HelpWindows::aboutWindow()
         // window active before it, to the control that had it: the main window
         // it was opened from, not How do I.... behind it; and, once the main
         // window was clicked and then About again, not the window opened last.
-        for (QWidget *window : {static_cast<QWidget *>(h.form), about.data()}) {
-            if (round > 0) {
+        if (round > 0) {
+            for (QWidget *window : {static_cast<QWidget *>(h.form), about.data()}) {
                 window->activateWindow();
                 QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == window; }));
             }
